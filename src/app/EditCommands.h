@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+
+class frmMain;
+class NcTextBox;
+
+// Cut, Copy, Paste through the clipboard, and the one-level Undo that puts a cut text back or
+// takes away what is selected after a paste.
+class EditCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit EditCommands(frmMain* main);
+    void connectTo(frmMain* main);
+
+    void mnuEditUndo_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+
+private:
+    NcTextBox* target() const;
+    void setUndoAvailable(bool available, const QString& action);
+
+    frmMain* m_main;
+};

@@ -1,0 +1,93 @@
+#include "app/ShellMenus.h"
+
+const std::vector<ShellMenu>& ShellMenus()
+{
+    static const std::vector<ShellMenu> menus = {
+        {"mnuFile", u"File(&F)"},
+        {"mnuEdit", u"Edit(&E)"},
+        {"mnuInsert", u"Insert "},
+        {"Process", u"Process(&P)"},
+        {"mnuTools", u"Tool(&T)"},
+        {"ClosPoint", u"Point calculation(&C)"},
+        {"Gcode", u"G-code(&G)"},
+        {"Mcode", u"M-code(&M)"},
+        {"mnuView", u"Display(&V)"},
+        {"mnuHelp", u"Help(&H)"},
+    };
+    return menus;
+}
+
+const std::vector<ShellItem>& ShellItems()
+{
+    static const std::vector<ShellItem> items = {
+        {"mnuFile", "mnuFileNew", u"New (&N)", "", 0},
+        {"mnuFile", "mnuFileOpen", u"Open (&O)", "Ctrl+O", 0},
+        {"mnuFile", "mnuFileClose", u"Close (&C)", "", StartsDisabled},
+        {"mnuFile", "mnuFileBar1", u"", "", Separator},
+        {"mnuFile", "mnuFileSave", u"Save (&S)", "Ctrl+S", StartsDisabled},
+        {"mnuFile", "mnuFileSaveAs", u"As Save (&A)...", "", StartsDisabled},
+        {"mnuFile", "mnuFileBar3", u"", "", Separator},
+        {"mnuFile", "mnuFilePrinterSetup", u"Printer Setup ", "", NotYetAvailable},
+        {"mnuFile", "mnuFilePrint", u"Print (&P)...", "Ctrl+P", StartsDisabled | NotYetAvailable},
+        {"mnuFile", "mnuFileBar4", u"", "", Separator},
+        {"mnuFile", "mnuFileFont", u"Screen Font (&F)...", "Ctrl+F", NotYetAvailable},
+        {"mnuFile", "mnuFileBar5", u"", "", Separator},
+        {"mnuFile", "mnuFileRecentFile(1)", u"RecentFile1", "", StartsHidden},
+        {"mnuFile", "mnuFileRecentFile(2)", u"RecentFile2", "", StartsHidden},
+        {"mnuFile", "mnuFileRecentFile(3)", u"RecentFile3", "", StartsHidden},
+        {"mnuFile", "mnuFileRecentFile(4)", u"RecentFile4", "", StartsHidden},
+        {"mnuFile", "mnuFileRecentFile(5)", u"RecentFile5", "", StartsHidden},
+        {"mnuFile", "mnuFileBar6", u"", "", Separator},
+        {"mnuFile", "mnuFileExit", u" Corvane Exit (&X)", "", 0},
+
+        {"mnuEdit", "mnuEditUndo", u" Undo (&U)", "Ctrl+Z", StartsDisabled},
+        {"mnuEdit", "mnuEditBar1", u"", "", Separator},
+        {"mnuEdit", "mnuEditCut", u" Cut (&T)", "Ctrl+X", StartsDisabled},
+        {"mnuEdit", "mnuEditCopy", u" Copy (&C)", "Ctrl+C", StartsDisabled},
+        {"mnuEdit", "mnuEditPaste", u" Past (&P)", "Ctrl+V", StartsDisabled},
+        {"mnuEdit", "mnuSearch", u"", "", Separator},
+        {"mnuEdit", "mnuSearchFind", u" Fund (&F)", "", StartsDisabled | NotYetAvailable},
+        {"mnuEdit", "mnuSearchNextFind", u" Next Fund (&N)", "F3", StartsDisabled | NotYetAvailable},
+        {"mnuEdit", "mnuSearchReplace", u" Replace (&R)", "", StartsDisabled | NotYetAvailable},
+
+        {"mnuInsert", "mnuInsertComment", u" Fix Comment ", "", NotYetAvailable},
+        {"mnuInsert", "mnuInsertFile", u" Sub Program ", "", NotYetAvailable},
+        {"mnuInsert", "mnuInsertDate", u" Date ", "", NotYetAvailable},
+
+        {"Process", "ProcessSetup", u"Prosess setting ", "", NotYetAvailable},
+
+        {"mnuTools", "mnuToolsAutoNo", u" Auto Sequence No.  Insert ", "", Checkable | NotYetAvailable},
+        {"mnuTools", "mnuToolsNumberArrange", u"Sequence  number arrange (&A)", "", NotYetAvailable},
+        {"mnuTools", "mnuToolsSizeShift", u"Calculation data change (&S)", "", StartsDisabled | NotYetAvailable},
+        {"mnuTools", "mnuToolsBar1", u"", "", Separator},
+        {"mnuTools", "mnuToolsrpm", u"Spindle Speed Calculation (&N)", "Ctrl+N", NotYetAvailable},
+        {"mnuTools", "mnuToolsCalculator", u"Calculator ", "", NotYetAvailable},
+
+        {"ClosPoint", "LineAngle", u"Line and angle ", "", NotYetAvailable},
+        {"ClosPoint", "LineCircleLine", u"2 line and circle ", "", NotYetAvailable},
+
+        {"mnuView", "mnuViewToolbar", u"Tool bar (&T)", "", Checkable | StartsChecked},
+        {"mnuView", "mnuViewStatusBar", u"Status bar (&B)", "", Checkable | StartsChecked},
+        {"mnuView", "mnuViewBar", u"", "", Separator},
+        {"mnuView", "mnuWindowCascade", u"Cascade(&C)", "", Checkable},
+        {"mnuView", "mnuWindowTileHorizontal", u"Horizontal(&H)", "", Checkable},
+        {"mnuView", "mnuWindowTileVertical", u"Vertical(&V)", "", Checkable},
+
+        {"mnuHelp", "GcodeHelp", u"G  code ", "", 0},
+        {"mnuHelp", "McodeHelp", u"M  code ", "", 0},
+        {"mnuHelp", "VariableHelp", u"System  variable ", "", 0},
+        {"mnuHelp", "MnemonicHelp", u"Mnemonic", "", 0},
+        {"mnuHelp", "mnuHelpBar1", u"", "", Separator},
+        {"mnuHelp", "CorvaneHelp", u"Corvane help ", "", 0},
+        {"mnuHelp", "mnuHelpAbout", u"Abut Corvane(&A)", "", 0},
+    };
+    return items;
+}
+
+const std::vector<const char*>& DocumentCommands()
+{
+    static const std::vector<const char*> names = {"mnuFileSave", "mnuFileSaveAs", "mnuFileClose",
+        "mnuFilePrint", "mnuEditCopy", "mnuEditCut", "mnuEditPaste", "mnuToolsSizeShift",
+        "mnuToolsNumberArrange", "mnuSearchFind", "mnuSearchReplace", "mnuSearchNextFind"};
+    return names;
+}

@@ -1,0 +1,65 @@
+#include "app/StartUp.h"
+
+#include "app/FileCommands.h"
+#include "app/SettingsStore.h"
+#include "app/core/CommandLine.h"
+#include "app/core/WindowPlacement.h"
+#include "app/frmMain.h"
+#include "common/Module1.h"
+#include "common/RuntimeError.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+void placeMainWindow(frmMain* main)
+{
+    const QString settings = QStringLiteral("Settings");
+    const auto pixels = [&](const char* key, double twips) {
+        return static_cast<int>(SettingNumber(settings, QString::fromLatin1(key), twips) / kTwipsPerPixel);
+    };
+    const QRect stored(pixels("MainLeft", 1000), pixels("MainTop", 1000), pixels("MainWidth", 6500),
+        pixels("MainHeight", 6500));
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    const QRect placed = PlaceOnScreens(stored, screens);
+    main->move(placed.topLeft());
+    main->resize(placed.size());
+}
+
+void adaptToMachine(frmMain* main, const Module1& m)
+{
+    bool duomill = false;
+    try {
+        duomill = m.gDuomill.toBool();
+    } catch (const RuntimeError&) {
+    }
+    for (const char* name : {"ProcessMT", "ProcessMDrillSlant", "ProcessMKeySlant", "ProcessMTapSlant"})
+        if (QAction* item = main->action(QString::fromLatin1(name)))
+            item->setVisible(duomill);
+}
+}
+
+frmMain* StartUp(const QString& commandLine)
+{
+    Module1& m = module1();
+    auto* main = new frmMain;
+    m.gMainForm = main;
+    m.gPi = 3.14159265398;
+
+    placeMainWindow(main);
+    LoadSettings(m);
+    main->HideDocumentMenus();
+    m.gDocClosed = false;
+    adaptToMachine(main, m);
+    main->files()->LoadRecentFiles();
+    main->show();
+
+    if (!commandLine.isEmpty()) {
+        if (main->files()->OpenFile(CommandLinePath(commandLine)))
+            main->ShowDocumentMenus();
+    }
+    return main;
+}

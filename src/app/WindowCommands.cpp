@@ -1,0 +1,105 @@
+#include "app/WindowCommands.h"
+
+#include "app/StatusBar.h"
+#include "app/core/WindowTiling.h"
+#include "app/frmMain.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QToolBar>
+
+WindowCommands::WindowCommands(frmMain* main)
+    : QObject(main)
+    , m_main(main)
+{
+}
+
+void WindowCommands::connectTo(frmMain* main)
+{
+    const auto on = [main, this](const char* name, void (WindowCommands::*slot)()) {
+        connect(main->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
+    };
+    on("mnuViewToolbar", &WindowCommands::mnuViewToolbar_Click);
+    on("mnuViewStatusBar", &WindowCommands::mnuViewStatusBar_Click);
+    on("mnuWindowCascade", &WindowCommands::mnuWindowCascade_Click);
+    on("mnuWindowTileHorizontal", &WindowCommands::mnuWindowTileHorizontal_Click);
+    on("mnuWindowTileVertical", &WindowCommands::mnuWindowTileVertical_Click);
+    main->mdiArea()->installEventFilter(this);
+}
+
+void WindowCommands::mnuViewToolbar_Click()
+{
+    // The item is checkable: the click has already flipped its check mark.
+    m_main->toolBar()->setVisible(m_main->action(QStringLiteral("mnuViewToolbar"))->isChecked());
+}
+
+void WindowCommands::mnuViewStatusBar_Click()
+{
+    m_main->statusPanels()->setVisible(m_main->action(QStringLiteral("mnuViewStatusBar"))->isChecked());
+}
+
+void WindowCommands::check(const char* control)
+{
+    for (const char* name : {"mnuWindowCascade", "mnuWindowTileHorizontal", "mnuWindowTileVertical"})
+        m_main->action(QString::fromLatin1(name))->setChecked(qstrcmp(name, control) == 0);
+}
+
+void WindowCommands::mnuWindowCascade_Click()
+{
+    check("mnuWindowCascade");
+    cascade();
+}
+
+void WindowCommands::mnuWindowTileHorizontal_Click()
+{
+    check("mnuWindowTileHorizontal");
+    tile(true);
+}
+
+void WindowCommands::mnuWindowTileVertical_Click()
+{
+    check("mnuWindowTileVertical");
+    tile(false);
+}
+
+void WindowCommands::ArrangeWindows()
+{
+    if (m_main->action(QStringLiteral("mnuWindowCascade"))->isChecked())
+        cascade();
+    else if (m_main->action(QStringLiteral("mnuWindowTileHorizontal"))->isChecked())
+        tile(true);
+    else if (m_main->action(QStringLiteral("mnuWindowTileVertical"))->isChecked())
+        tile(false);
+}
+
+void WindowCommands::cascade()
+{
+    for (QMdiSubWindow* w : m_main->mdiArea()->subWindowList())
+        if (w->isMaximized())
+            w->showNormal();
+    m_main->mdiArea()->cascadeSubWindows();
+}
+
+void WindowCommands::tile(bool horizontal)
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* w : m_main->mdiArea()->subWindowList(QMdiArea::CreationOrder))
+        if (!w->isMinimized() && w->isVisible())
+            windows.append(w);
+    const QList<QRect> rects = TileRects(windows.size(), m_main->mdiArea()->viewport()->rect(),
+        horizontal ? Tiling::Horizontal : Tiling::Vertical);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        if (windows[i]->isMaximized())
+            windows[i]->showNormal();
+        windows[i]->setGeometry(rects[i]);
+    }
+}
+
+bool WindowCommands::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == m_main->mdiArea() && e->type() == QEvent::Resize)
+        ArrangeWindows();
+    return QObject::eventFilter(watched, e);
+}

@@ -1,0 +1,7 @@
+#include "common/Module1.h"
+
+Module1& module1()
+{
+    static Module1 instance;
+    return instance;
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QKeySequence>
+#include <QList>
+
+// The text box of a document window (objectName "txtText"). It offers the text as the text tools
+// use it: positions count QString characters, CR LF counts as two, and every line end and byte of
+// the loaded text is kept.
+class NcTextBox : public QsciScintilla
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Text READ Text WRITE setWholeText)
+    Q_PROPERTY(qint64 SelStart READ SelStart WRITE setSelStart)
+    Q_PROPERTY(qint64 SelLength READ SelLength WRITE setSelLength)
+    Q_PROPERTY(QString SelText READ SelText WRITE setSelText)
+    Q_PROPERTY(bool DataChanged READ DataChanged WRITE setDataChanged)
+
+public:
+    explicit NcTextBox(QWidget* parent = nullptr);
+
+    QString Text() const;
+    // Replaces the whole text in one undoable step.
+    void setWholeText(const QString& text);
+    // Puts a freshly loaded text in: no undo history, not changed.
+    void loadText(const QString& text);
+
+    qint64 SelStart() const;
+    void setSelStart(qint64 start);
+    qint64 SelLength() const;
+    void setSelLength(qint64 length);
+    QString SelText() const;
+    // Replaces the selection; the caret ends behind the new text with nothing selected.
+    void setSelText(const QString& text);
+
+    bool DataChanged() const;
+    void setDataChanged(bool changed);
+
+    void setScreenFont(const QString& family, int pointSize);
+
+    // Keys the main window's menus own: the editor neither binds nor swallows them.
+    static void setMenuShortcuts(const QList<QKeySequence>& keys);
+
+signals:
+    // The insert/overwrite state, Caps Lock or Num Lock may have changed.
+    void keyStateChanged();
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    long bytePosition(qint64 index) const;
+    qint64 indexOf(long bytePos) const;
+    void releaseMenuKeys();
+    void updateLineNumberMargin();
+
+    bool m_forcedChanged = false;
+};
+
+// Caps Lock and Num Lock as last seen in the keys typed into any text box.
+struct LockKeyState
+{
+    bool caps = false;
+    bool num = true;
+};
+LockKeyState& lockKeyState();

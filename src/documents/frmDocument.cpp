@@ -1,0 +1,50 @@
+#include "documents/frmDocument.h"
+
+#include "documents/NcTextBox.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+
+frmDocument::frmDocument(DocumentHost* host, QWidget* parent)
+    : QMdiSubWindow(parent)
+    , m_host(host)
+    , m_text(new NcTextBox(this))
+{
+    setObjectName(QStringLiteral("frmDocument"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWidget(m_text);
+    if (layout())
+        layout()->setContentsMargins(1, 1, 1, 1);
+    m_text->installEventFilter(this);
+}
+
+void frmDocument::setFilePath(const QString& path)
+{
+    m_filePath = path;
+    setCaption(path.toUpper());
+}
+
+void frmDocument::unloadWithoutCheck()
+{
+    m_checked = true;
+    close();
+}
+
+void frmDocument::closeEvent(QCloseEvent* e)
+{
+    if (!m_checked && m_host && !m_host->queryUnload(this)) {
+        e->ignore();
+        return;
+    }
+    m_checked = false;
+    QMdiSubWindow::closeEvent(e);
+    if (e->isAccepted() && m_host)
+        m_host->documentUnloaded(this);
+}
+
+bool frmDocument::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == m_text && e->type() == QEvent::FocusIn && m_host)
+        m_host->documentFocused(this);
+    return QMdiSubWindow::eventFilter(watched, e);
+}

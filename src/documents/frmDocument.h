@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMdiSubWindow>
+
+class NcTextBox;
+class frmDocument;
+
+// What a document window asks of the main window when it is about to close.
+class DocumentHost
+{
+public:
+    virtual ~DocumentHost() = default;
+    // The close check: true lets the window close.
+    virtual bool queryUnload(frmDocument* doc) = 0;
+    virtual void documentUnloaded(frmDocument* doc) = 0;
+    virtual void documentFocused(frmDocument* doc) = 0;
+};
+
+// One program being edited: a child window of the main window holding the text box txtText.
+// The caption is the document's identity ("Untitled" + counter, or the path in upper case); the
+// file it saves to is kept separately, since file names on this system are case-sensitive.
+class frmDocument : public QMdiSubWindow
+{
+    Q_OBJECT
+
+public:
+    frmDocument(DocumentHost* host, QWidget* parent = nullptr);
+
+    NcTextBox* txtText() const { return m_text; }
+
+    QString caption() const { return windowTitle(); }
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+
+    // Empty for a document that was never saved.
+    QString filePath() const { return m_filePath; }
+    void setFilePath(const QString& path);
+    bool isUntitled() const { return m_filePath.isEmpty(); }
+
+    QByteArray encoding() const { return m_encoding; }
+    void setEncoding(const QByteArray& encoding) { m_encoding = encoding; }
+
+    // Ends the window without asking again (the close check has already run).
+    void unloadWithoutCheck();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    DocumentHost* m_host;
+    NcTextBox* m_text;
+    QString m_filePath;
+    QByteArray m_encoding = "UTF-8";
+    bool m_checked = false;
+};

@@ -1,0 +1,121 @@
+#include "TestSupport.h"
+
+#include "app/StartUp.h"
+#include "app/frmMain.h"
+#include "documents/NcTextBox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+ModalScript::ModalScript()
+    : m_timer(new QTimer)
+{
+    QObject::connect(m_timer, &QTimer::timeout, [this] { poll(); });
+    m_timer->start(5);
+}
+
+ModalScript::~ModalScript()
+{
+    delete m_timer;
+}
+
+ModalScript& ModalScript::answerMessage(QMessageBox::StandardButton button)
+{
+    return then([this, button](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        QVERIFY2(box, "expected a message box");
+        m_messages.append({box->windowTitle(), box->text(), box->icon()});
+        box->button(button)->click();
+    });
+}
+
+ModalScript& ModalScript::chooseFile(const QString& path)
+{
+    return then([path](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        QVERIFY2(dialog, "expected a file dialog");
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->setOption(QFileDialog::DontConfirmOverwrite);
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+}
+
+ModalScript& ModalScript::then(std::function<void(QWidget*)> step)
+{
+    m_steps.append(std::move(step));
+    return *this;
+}
+
+void ModalScript::poll()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == m_last || m_steps.isEmpty() || !modal->isVisible())
+        return;
+    m_last = modal;
+    auto step = m_steps.takeFirst();
+    step(modal);
+}
+
+namespace {
+QTemporaryDir* configDir = nullptr;
+}
+
+void PrepareTestEnvironment()
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    configDir = new QTemporaryDir;
+    qputenv("XDG_CONFIG_HOME", configDir->path().toLocal8Bit());
+}
+
+QString SettingsFile()
+{
+    return configDir->path() + QLatin1String("/Corvane/Corvane.conf");
+}
+
+frmMain* StartFresh(const QString& commandLine, bool keepSettings)
+{
+    if (frmMain* old = MainForm()) {
+        old->setAttribute(Qt::WA_DeleteOnClose, true);
+        delete old;
+    }
+    if (!keepSettings)
+        QFile::remove(SettingsFile());
+    return StartUp(commandLine);
+}
+
+void CloseMain()
+{
+    if (frmMain* main = MainForm())
+        main->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+NcTextBox* ActiveText()
+{
+    frmMain* main = MainForm();
+    frmDocument* doc = main ? main->activeDocument() : nullptr;
+    return doc ? doc->txtText() : nullptr;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <functional>
+
+class frmMain;
+class frmDocument;
+class NcTextBox;
+
+// Answers the modal windows a command opens, in the order they appear: each step receives the
+// modal widget and closes it. What the message boxes said is kept for the test to check.
+class ModalScript
+{
+public:
+    ModalScript();
+    ~ModalScript();
+
+    ModalScript& answerMessage(QMessageBox::StandardButton button);
+    ModalScript& chooseFile(const QString& path); // empty: cancel the file dialog
+    ModalScript& then(std::function<void(QWidget*)> step);
+
+    struct Message
+    {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+    };
+    const QList<Message>& messages() const { return m_messages; }
+    int pendingSteps() const { return int(m_steps.size()); }
+
+private:
+    void poll();
+    QList<std::function<void(QWidget*)>> m_steps;
+    QList<Message> m_messages;
+    QWidget* m_last = nullptr;
+    class QTimer* m_timer;
+};
+
+// A started program with a clean settings store (unless keepSettings).
+frmMain* StartFresh(const QString& commandLine = {}, bool keepSettings = false);
+// Closes the running main window as the user would (close prompts must be scripted).
+void CloseMain();
+
+QByteArray ReadBytes(const QString& path);
+void WriteBytes(const QString& path, const QByteArray& bytes);
+NcTextBox* ActiveText();
+QString SettingsFile();
+
+// Sets up the isolated settings store and the application, then runs the test object.
+#define CORVANE_TEST_MAIN(TestObject)                                                             \
+    int main(int argc, char* argv[])                                                               \
+    {                                                                                              \
+        PrepareTestEnvironment();                                                                  \
+        QApplication app(argc, argv);                                                              \
+        TestObject tc;                                                                             \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }
+
+void PrepareTestEnvironment();
