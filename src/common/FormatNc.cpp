@@ -1,0 +1,54 @@
+#include "common/FormatNc.h"
+
+#include "common/Basic.h"
+#include "common/RuntimeError.h"
+
+#include <cmath>
+
+namespace {
+// Nine decimals hold every number typed into a dialog exactly, and drop the binary noise that
+// arithmetic leaves in the last bits (16 + 0.1 = 16.100000000000001).
+constexpr int kSignificantDecimals = 9;
+}
+
+double DecimalFloor(double v, int decimals)
+{
+    if (!std::isfinite(v))
+        return v;
+    const QString text = QString::number(v, 'f', kSignificantDecimals);
+    const qsizetype point = text.indexOf(u'.');
+    const QString kept = text.left(decimals > 0 ? point + 1 + decimals : point);
+    bool droppedDigits = false;
+    for (qsizetype i = point + 1 + decimals; i < text.size(); ++i)
+        droppedDigits = droppedDigits || text[i] != u'0';
+    double floored = kept.toDouble();
+    if (droppedDigits && v < 0)
+        floored -= std::pow(10.0, -decimals);
+    // Round away the representation error of the subtraction.
+    return QString::number(floored, 'f', decimals).toDouble();
+}
+
+QString FormatNc(double& v)
+{
+    v = DecimalFloor(v, 3);
+    return NumberText(v);
+}
+
+QString FormatNc(const double& v)
+{
+    double copy = v;
+    return FormatNc(copy);
+}
+
+QString FormatTwoDigit(double& v)
+{
+    v = DecimalFloor(v, 0);
+    const QString digits = NumberText(v);
+    return v < 10 ? QLatin1Char('0') + digits : digits;
+}
+
+double SpindleSpeed(double cuttingSpeed, double diameter)
+{
+    const double raw = Divide(Divide(1000 * cuttingSpeed / 3.14, diameter), 10);
+    return DecimalFloor(raw, 0) * 10;
+}

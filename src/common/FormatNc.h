@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// Every number written into NC text: floored to three decimals (toward minus infinity), written
+// without a leading blank, with a leading zero and without trailing zeros. The floor acts on the
+// decimal number the user typed, not on its binary neighbour: 2.01 stays 2.01. The floored value
+// is stored back into v.
+QString FormatNc(double& v);
+QString FormatNc(const double& v);
+
+// A value floored to a whole number and written with at least two digits (5 gives "05"); the
+// floored value is stored back into v.
+QString FormatTwoDigit(double& v);
+
+// The floor of a value to the given number of decimals, done on its decimal digits.
+double DecimalFloor(double v, int decimals);
+
+// The spindle speed for a cutting speed and a reference diameter:
+// Int(1000 * V / 3.14 / d / 10) * 10. A diameter of 0 is the division-by-zero run-time error.
+double SpindleSpeed(double cuttingSpeed, double diameter);
