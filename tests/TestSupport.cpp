@@ -68,6 +68,18 @@ namespace {
 QTemporaryDir* configDir = nullptr;
 }
 
+namespace {
+QtMessageHandler defaultHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    // The headless platform says this for every top-level window; it tells a test nothing.
+    if (message.contains(QLatin1String("propagateSizeHints")))
+        return;
+    defaultHandler(type, context, message);
+}
+}
+
 void PrepareTestEnvironment()
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -82,6 +94,9 @@ QString SettingsFile()
 
 frmMain* StartFresh(const QString& commandLine, bool keepSettings)
 {
+    // The test runner installs its own handler when it starts; filter in front of it.
+    if (!defaultHandler)
+        defaultHandler = qInstallMessageHandler(quietHandler);
     if (frmMain* old = MainForm()) {
         old->setAttribute(Qt::WA_DeleteOnClose, true);
         delete old;

@@ -1,0 +1,254 @@
+#include "TestSupport.h"
+
+#include "app/FileCommands.h"
+#include "app/frmMain.h"
+#include "common/Module1.h"
+#include "documents/NcTextBox.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QSettings>
+#include <QTemporaryDir>
+
+// New, Open, Save, Save As, Close, Exit and the close prompts on real files.
+class FileCommandsTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    frmMain* m_main = nullptr;
+
+    QString file(const QString& name) const { return m_dir.filePath(name); }
+    void trigger(const char* name) { m_main->action(QString::fromLatin1(name))->trigger(); }
+    void typeInto(const QString& text) { ActiveText()->setSelText(text); }
+
+private slots:
+    void init() { m_main = StartFresh(); }
+    void cleanup()
+    {
+        // Leave nothing changed behind so that closing asks nothing.
+        for (frmDocument* doc : m_main->documents())
+            doc->txtText()->setDataChanged(false);
+        CloseMain();
+    }
+
+    void newDocumentsAreNumberedForTheWholeRun()
+    {
+        trigger("mnuFileNew");
+        trigger("mnuFileNew");
+        trigger("mnuFileNew");
+        QStringList captions;
+        for (frmDocument* doc : m_main->documents())
+            captions << doc->caption();
+        QCOMPARE(captions, (QStringList {"Untitled1", "Untitled2", "Untitled3"}));
+        for (frmDocument* doc : m_main->documents())
+            doc->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        trigger("mnuFileNew");
+        QCOMPARE(m_main->activeDocument()->caption(), QStringLiteral("Untitled4"));
+        QVERIFY(!ActiveText()->DataChanged());
+        QVERIFY(m_main->action(QStringLiteral("mnuFileSave"))->isEnabled());
+        QVERIFY(m_main->action(QStringLiteral("mnuEditCut"))->isEnabled());
+    }
+
+    void openAndSaveUnchangedIsByteForByte_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("crlfProgram") << QByteArray("O1234\r\nN001 G00 X200 Z50\r\nN002 M02\r\n");
+        QTest::newRow("mixedLineEnds") << QByteArray("A\nB\rC\r\nD");
+        QTest::newRow("shiftJisComment") << QByteArray("(\x8A\x4F\x8C\x61)\r\n");
+        QTest::newRow("arbitraryBytes") << QByteArray("\xFF\x00\x80\r\n\x81", 6);
+    }
+    void openAndSaveUnchangedIsByteForByte()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString path = file(QStringLiteral("roundtrip.min"));
+        WriteBytes(path, bytes);
+        QVERIFY(m_main->files()->OpenFile(path));
+        trigger("mnuFileSave");
+        QCOMPARE(ReadBytes(path), bytes);
+        // And after an edit that is undone by hand, the rest stays untouched too.
+        ActiveText()->setSelStart(0);
+        typeInto(QStringLiteral("X"));
+        ActiveText()->setSelStart(0);
+        ActiveText()->setSelLength(1);
+        typeInto(QString());
+        trigger("mnuFileSave");
+        QCOMPARE(ReadBytes(path), bytes);
+    }
+
+    void saveWritesToTheFileNotToItsUpperCaseCaption()
+    {
+        const QString path = file(QStringLiteral("lower.min"));
+        WriteBytes(path, "O1\r\n");
+        m_main->files()->OpenFile(path);
+        QCOMPARE(m_main->activeDocument()->caption(), path.toUpper());
+        typeInto(QStringLiteral("N1\r\n"));
+        QVERIFY(ActiveText()->DataChanged());
+        trigger("mnuFileSave");
+        QCOMPARE(ReadBytes(path), QByteArray("N1\r\nO1\r\n"));
+        QVERIFY(!ActiveText()->DataChanged());
+        QVERIFY(!QFile::exists(path.toUpper()));
+    }
+
+    void saveOnUntitledAsksForANameAndListsIt()
+    {
+        trigger("mnuFileNew");
+        typeInto(QStringLiteral("O7\r\n"));
+        const QString path = file(QStringLiteral("named.min"));
+        ModalScript script;
+        script.chooseFile(path);
+        trigger("mnuFileSave");
+        QCOMPARE(ReadBytes(path), QByteArray("O7\r\n"));
+        QCOMPARE(m_main->activeDocument()->caption(), path.toUpper());
+        QCOMPARE(m_main->files()->recentFile(1), path);
+        QCOMPARE(module1().gSavePathName, m_dir.path());
+    }
+
+    void cancelledSaveDialogWritesNothing()
+    {
+        trigger("mnuFileNew");
+        typeInto(QStringLiteral("O7\r\n"));
+        ModalScript script;
+        script.chooseFile(QString());
+        trigger("mnuFileSaveAs");
+        QVERIFY(ActiveText()->DataChanged());
+        QCOMPARE(m_main->activeDocument()->caption(), QStringLiteral("Untitled1"));
+        QVERIFY(m_main->files()->recentFile(1).isEmpty());
+    }
+
+    void failedSaveSaysSoAndKeepsTheOldFile()
+    {
+        const QString path = file(QStringLiteral("readonly.min"));
+        WriteBytes(path, "old\r\n");
+        m_main->files()->OpenFile(path);
+        QFile::setPermissions(path, QFile::ReadOwner);
+        typeInto(QStringLiteral("new"));
+        ModalScript script;
+        script.answerMessage(QMessageBox::Ok);
+        trigger("mnuFileSave");
+        QCOMPARE(script.messages().value(0).text, QStringLiteral("Can not save."));
+        QCOMPARE(script.messages().value(0).title, QStringLiteral("Corvane"));
+        QCOMPARE(ReadBytes(path), QByteArray("old\r\n"));
+        QVERIFY(ActiveText()->DataChanged());
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    void openRefusesFilesAbove65000Bytes()
+    {
+        const QString fits = file(QStringLiteral("fits.min"));
+        const QString tooBig = file(QStringLiteral("toobig.min"));
+        WriteBytes(fits, QByteArray(65000, 'A'));
+        WriteBytes(tooBig, QByteArray(65001, 'A'));
+        {
+            ModalScript script;
+            script.chooseFile(fits);
+            trigger("mnuFileOpen");
+        }
+        QCOMPARE(m_main->documents().size(), 1);
+        QCOMPARE(module1().gOpenPathName, m_dir.path());
+        ModalScript script;
+        script.chooseFile(tooBig).answerMessage(QMessageBox::Ok);
+        trigger("mnuFileOpen");
+        QCOMPARE(script.messages().value(0).text, QStringLiteral("This file size is too big, can not open."));
+        QCOMPARE(m_main->documents().size(), 1);
+    }
+
+    void unreadableFileLeavesNoWindowBehind()
+    {
+        const QString folder = file(QStringLiteral("afolder.min"));
+        QDir().mkpath(folder);
+        ModalScript script;
+        script.answerMessage(QMessageBox::Ok);
+        QVERIFY(!m_main->files()->OpenFile(folder));
+        QCOMPARE(script.messages().value(0).text, folder + QStringLiteral("  file が Open けません."));
+        QVERIFY(m_main->documents().isEmpty());
+    }
+
+    void closeCommandAnsweredNoAsksAgainThenCloses()
+    {
+        trigger("mnuFileNew");
+        typeInto(QStringLiteral("X"));
+        ModalScript script;
+        script.answerMessage(QMessageBox::No).answerMessage(QMessageBox::No);
+        trigger("mnuFileClose");
+        QCOMPARE(script.messages().size(), 2);
+        QCOMPARE(script.messages()[0].text, QStringLiteral("The data is changed. Do you want save ?"));
+        QCOMPARE(script.messages()[0].icon, QMessageBox::Warning);
+        QCOMPARE(script.messages()[1].text, QStringLiteral("[Untitled1] is changed,\r\n Do you want save ?"));
+        QCOMPARE(script.messages()[1].title, QStringLiteral("Corvane Ver.2.20 for Miltrop"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(m_main->documents().isEmpty());
+    }
+
+    void closePromptCancelledOrSaveCancelledKeepsTheWindow()
+    {
+        trigger("mnuFileNew");
+        typeInto(QStringLiteral("keep me"));
+        {
+            ModalScript script;
+            script.answerMessage(QMessageBox::Cancel);
+            trigger("mnuFileClose");
+        }
+        QCOMPARE(m_main->documents().size(), 1);
+        {
+            // Yes on an untitled document, then the save dialog cancelled: the text stays.
+            ModalScript script;
+            script.answerMessage(QMessageBox::Yes).chooseFile(QString());
+            m_main->activeDocument()->close();
+        }
+        QCOMPARE(m_main->documents().size(), 1);
+        QCOMPARE(ActiveText()->Text(), QStringLiteral("keep me"));
+    }
+
+    void closePromptYesSavesThatWindowsText()
+    {
+        const QString a = file(QStringLiteral("a.min"));
+        const QString b = file(QStringLiteral("b.min"));
+        m_main->files()->OpenFile(a);
+        typeInto(QStringLiteral("text of a"));
+        m_main->files()->OpenFile(b);
+        typeInto(QStringLiteral("text of b"));
+        ModalScript script;
+        script.answerMessage(QMessageBox::Yes).answerMessage(QMessageBox::Yes);
+        CloseMain();
+        QCOMPARE(script.messages().size(), 2);
+        QVERIFY(script.messages()[0].text.startsWith(QLatin1Char('[') + a.toUpper() + QLatin1Char(']')));
+        QCOMPARE(ReadBytes(a), QByteArray("text of a"));
+        QCOMPARE(ReadBytes(b), QByteArray("text of b"));
+        m_main = StartFresh();
+    }
+
+    void exitCancelledKeepsEverythingAndWritesNoSettings()
+    {
+        trigger("mnuFileNew");
+        typeInto(QStringLiteral("unsaved"));
+        trigger("mnuFileNew");
+        m_main->action(QStringLiteral("mnuWindowCascade"))->trigger();
+        ModalScript script;
+        script.answerMessage(QMessageBox::Cancel);
+        trigger("mnuFileExit");
+        QVERIFY(m_main->isVisible());
+        QCOMPARE(m_main->documents().size(), 2);
+        QVERIFY(!QFile::exists(SettingsFile())
+            || !QSettings(SettingsFile(), QSettings::IniFormat).contains(QStringLiteral("Settings/MainLeft")));
+    }
+
+    void documentCommandsWithoutADocumentSayNotFileOpen()
+    {
+        trigger("mnuFileNew");
+        m_main->activeDocument()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (const char* command : {"mnuFileSave", "mnuFileSaveAs", "mnuFileClose", "mnuEditCut", "mnuEditCopy",
+                 "mnuEditPaste"}) {
+            ModalScript script;
+            script.answerMessage(QMessageBox::Ok);
+            trigger(command);
+            QCOMPARE(script.messages().value(0).text, QStringLiteral("Not file open. Can not insert."));
+            QCOMPARE(script.messages().value(0).title, QStringLiteral(" error  91"));
+        }
+    }
+};
+
+CORVANE_TEST_MAIN(FileCommandsTest)
+#include "FileCommandsTest.moc"
