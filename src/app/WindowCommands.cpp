@@ -26,7 +26,7 @@ void WindowCommands::connectTo(frmMain* main)
     on("mnuWindowCascade", &WindowCommands::mnuWindowCascade_Click);
     on("mnuWindowTileHorizontal", &WindowCommands::mnuWindowTileHorizontal_Click);
     on("mnuWindowTileVertical", &WindowCommands::mnuWindowTileVertical_Click);
-    main->mdiArea()->installEventFilter(this);
+    main->mdiArea()->viewport()->installEventFilter(this);
 }
 
 void WindowCommands::mnuViewToolbar_Click()
@@ -99,7 +99,7 @@ void WindowCommands::tile(bool horizontal)
 
 bool WindowCommands::eventFilter(QObject* watched, QEvent* e)
 {
-    if (watched == m_main->mdiArea() && e->type() == QEvent::Resize)
+    if (watched == m_main->mdiArea()->viewport() && e->type() == QEvent::Resize)
         ArrangeWindows();
     return QObject::eventFilter(watched, e);
 }

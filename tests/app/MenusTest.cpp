@@ -1,0 +1,282 @@
+#include "TestSupport.h"
+
+#include "app/HelpViewer.h"
+#include "app/StatusBar.h"
+#include "app/frmAbout.h"
+#include "app/frmMain.h"
+#include "common/Module1.h"
+#include "common/ProgramFolder.h"
+#include "documents/NcTextBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QToolBar>
+
+// The menu bar, tool bar and status bar as the user meets them, and the Edit, Display and Help
+// commands.
+class MenusTest : public QObject
+{
+    Q_OBJECT
+
+    frmMain* m_main = nullptr;
+
+    QAction* item(const char* name) const { return m_main->action(QString::fromLatin1(name)); }
+    QStringList visibleMenus() const
+    {
+        QStringList captions;
+        for (QAction* a : m_main->menuBar()->actions())
+            if (a->isVisible())
+                captions << a->text();
+        return captions;
+    }
+    QStringList visibleButtons() const
+    {
+        QStringList keys;
+        for (QAction* a : m_main->toolBar()->actions())
+            if (a->isVisible())
+                keys << (a->isSeparator() ? QStringLiteral("|") : a->property("Key").toString());
+        return keys;
+    }
+    void newDocument(const QString& text = {})
+    {
+        item("mnuFileNew")->trigger();
+        ActiveText()->loadText(text);
+    }
+
+private slots:
+    void init() { m_main = StartFresh(); }
+    void cleanup()
+    {
+        for (frmDocument* doc : m_main->documents())
+            doc->txtText()->setDataChanged(false);
+        CloseMain();
+    }
+
+    void withoutDocumentsOnlyFileDisplayAndHelpShow()
+    {
+        QCOMPARE(visibleMenus(), (QStringList {"File(&F)", "Display(&V)", "Help(&H)"}));
+        QCOMPARE(visibleButtons(), (QStringList {" New ", " Open ", "|", "|", "|"}));
+        for (const char* off : {"mnuFileClose", "mnuFileSave", "mnuFileSaveAs", "mnuFilePrint", "mnuEditUndo",
+                 "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuSearchFind", "mnuSearchNextFind",
+                 "mnuSearchReplace", "mnuToolsSizeShift"})
+            QVERIFY2(!item(off)->isEnabled(), off);
+        QVERIFY(item("mnuViewToolbar")->isChecked());
+        QVERIFY(item("mnuViewStatusBar")->isChecked());
+        QVERIFY(!item("mnuWindowCascade")->isChecked());
+    }
+
+    void fileMenuReadsAsDesigned()
+    {
+        QStringList captions;
+        for (QAction* a : m_main->menu(QStringLiteral("mnuFile"))->actions())
+            captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(captions,
+            (QStringList {"New (&N)", "Open (&O)", "Close (&C)", "-", "Save (&S)", "As Save (&A)...", "-",
+                "Printer Setup ", "Print (&P)...", "-", "Screen Font (&F)...", "-", "RecentFile1", "RecentFile2",
+                "RecentFile3", "RecentFile4", "RecentFile5", "-", " Corvane Exit (&X)"}));
+        QCOMPARE(item("mnuFileOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QCOMPARE(item("mnuSearchNextFind")->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(item("mnuEditPaste")->text(), QStringLiteral(" Past (&P)"));
+        QCOMPARE(item("mnuHelpAbout")->text(), QStringLiteral("Abut Corvane(&A)"));
+    }
+
+    void newShowsEveryMenuAndEnablesTheDocumentCommands()
+    {
+        newDocument();
+        QCOMPARE(visibleMenus(),
+            (QStringList {"File(&F)", "Edit(&E)", "Insert ", "Process(&P)", "Tool(&T)", "Point calculation(&C)",
+                "G-code(&G)", "M-code(&M)", "Display(&V)", "Help(&H)"}));
+        QCOMPARE(visibleButtons().size(), 16);
+        QVERIFY(item("mnuFileSave")->isEnabled());
+        QVERIFY(item("mnuEditCut")->isEnabled());
+        QVERIFY(!item("mnuEditUndo")->isEnabled());
+        QCOMPARE(m_main->toolBarButton(QStringLiteral(" Auto Sequence No.  Insert "))->toolTip(),
+            QStringLiteral(" Auto N000  Insert "));
+        QCOMPARE(m_main->toolBarButton(QStringLiteral(" Data Calculation "))->toolTip(),
+            QStringLiteral("Calculation Replace"));
+        // Closing the last document keeps the document state.
+        m_main->activeDocument()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(visibleMenus().size(), 10);
+        QVERIFY(item("mnuFileSave")->isEnabled());
+    }
+
+    void toolBarButtonRunsItsMenuCommand()
+    {
+        m_main->toolBarButton(QStringLiteral(" New "))->trigger();
+        QCOMPARE(m_main->documents().size(), 1);
+        QCOMPARE(m_main->activeDocument()->caption(), QStringLiteral("Untitled1"));
+    }
+
+    void cutMoveUndoPutsTheWordAtTheNewCaret()
+    {
+        newDocument(QStringLiteral("N001 G00 X100\r\n"));
+        ActiveText()->setSelStart(5);
+        ActiveText()->setSelLength(4);
+        item("mnuEditCut")->trigger();
+        QCOMPARE(ActiveText()->Text(), QStringLiteral("N001 X100\r\n"));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("G00 "));
+        QVERIFY(item("mnuEditUndo")->isEnabled());
+        ActiveText()->setSelStart(0);
+        item("mnuEditUndo")->trigger();
+        QCOMPARE(ActiveText()->Text(), QStringLiteral("G00 N001 X100\r\n"));
+        QVERIFY(!item("mnuEditUndo")->isEnabled());
+    }
+
+    void pasteKeepsLineEndsAndUndoRemovesOnlyTheSelection()
+    {
+        newDocument(QStringLiteral("AB"));
+        QApplication::clipboard()->setText(QStringLiteral("X\r\nY\nZ"));
+        ActiveText()->setSelStart(1);
+        item("mnuEditPaste")->trigger();
+        QCOMPARE(ActiveText()->Text(), QStringLiteral("AX\r\nY\nZB"));
+        // Undo without a selection changes nothing and is then disabled.
+        item("mnuEditUndo")->trigger();
+        QCOMPARE(ActiveText()->Text(), QStringLiteral("AX\r\nY\nZB"));
+        QVERIFY(!item("mnuEditUndo")->isEnabled());
+    }
+
+    void copyOfNothingPastesNothing()
+    {
+        newDocument(QStringLiteral("ABC"));
+        QApplication::clipboard()->setText(QStringLiteral("old"));
+        ActiveText()->setSelStart(1);
+        item("mnuEditCopy")->trigger();
+        item("mnuEditPaste")->trigger();
+        QCOMPARE(ActiveText()->Text(), QStringLiteral("ABC"));
+    }
+
+    void menuShortcutsWinOverTheTextBox()
+    {
+        newDocument(QStringLiteral("N001 G00\r\n"));
+        m_main->activateWindow();
+        ActiveText()->setFocus();
+        QApplication::setActiveWindow(m_main);
+        ActiveText()->setSelStart(5);
+        ActiveText()->setSelLength(3);
+        QTest::keyClick(ActiveText(), Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(module1().gLastEditAction, QStringLiteral("Cut"));
+        QVERIFY(item("mnuEditUndo")->isEnabled());
+        QTest::keyClick(ActiveText(), Qt::Key_Z, Qt::ControlModifier);
+        // The menu's Undo puts the cut word back (the editor's own undo would as well, but would
+        // leave the menu's Undo enabled).
+        QCOMPARE(ActiveText()->Text(), QStringLiteral("N001 G00\r\n"));
+        QVERIFY(!item("mnuEditUndo")->isEnabled());
+        QTest::keyClick(ActiveText(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(module1().gLastEditAction, QStringLiteral("Paste"));
+    }
+
+    void verticalTilingFollowsNewWindowsAndResizes()
+    {
+        m_main->resize(800, 600);
+        newDocument();
+        item("mnuWindowTileVertical")->trigger();
+        QVERIFY(item("mnuWindowTileVertical")->isChecked());
+        QVERIFY(!item("mnuWindowCascade")->isChecked());
+        newDocument();
+        newDocument();
+        const QRect area = m_main->mdiArea()->viewport()->rect();
+        int width = 0;
+        for (frmDocument* doc : m_main->documents()) {
+            QCOMPARE(doc->geometry().height(), area.height());
+            width += doc->geometry().width();
+        }
+        QCOMPARE(width, area.width());
+        m_main->resize(640, 480);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_main->documents().first()->geometry().height(), m_main->mdiArea()->viewport()->height());
+        item("mnuWindowCascade")->trigger();
+        QVERIFY(!item("mnuWindowTileVertical")->isChecked());
+    }
+
+    void barsCanBeSwitchedOffForThisRunOnly()
+    {
+        item("mnuViewStatusBar")->trigger();
+        QVERIFY(!m_main->statusPanels()->isVisible());
+        QVERIFY(!item("mnuViewStatusBar")->isChecked());
+        item("mnuViewToolbar")->trigger();
+        QVERIFY(!m_main->toolBar()->isVisible());
+        CloseMain();
+        m_main = StartFresh(QString(), true);
+        QVERIFY(m_main->statusPanels()->isVisible());
+        QVERIFY(m_main->toolBar()->isVisible());
+    }
+
+    void statusBarHasSixPanelsAndFollowsTheInsertKey()
+    {
+        StatusBar* bar = m_main->statusPanels();
+        QCOMPARE(bar->panel(2)->text(), QStringLiteral("INS"));
+        QCOMPARE(bar->panel(2)->toolTip(), QStringLiteral("Insrt Key"));
+        QCOMPARE(bar->panel(3)->toolTip(), QStringLiteral("Caps Lock"));
+        QCOMPARE(bar->panel(4)->toolTip(), QStringLiteral("Num Lock"));
+        QCOMPARE(bar->panel(5)->toolTip(), QStringLiteral("Date"));
+        QCOMPARE(bar->panel(6)->toolTip(), QStringLiteral("Time"));
+        QVERIFY(!bar->panel(5)->text().isEmpty());
+        newDocument();
+        QVERIFY(bar->panel(2)->isEnabled());
+        QTest::keyClick(ActiveText(), Qt::Key_Insert);
+        QVERIFY(ActiveText()->overwriteMode());
+        QVERIFY(!bar->panel(2)->isEnabled());
+    }
+
+    void windowListNamesEveryDocument()
+    {
+        newDocument();
+        newDocument();
+        QMenu* view = m_main->menu(QStringLiteral("mnuView"));
+        emit view->aboutToShow();
+        QStringList listed;
+        for (QAction* a : view->actions())
+            if (a->text().contains(QLatin1String("Untitled")))
+                listed << a->text();
+        QCOMPARE(listed, (QStringList {"&1 Untitled1", "&2 Untitled2"}));
+        view->actions().at(view->actions().size() - 2)->trigger();
+        QCOMPARE(m_main->activeDocument()->caption(), QStringLiteral("Untitled1"));
+    }
+
+    void helpShowsThePageOrSaysWhyNot()
+    {
+        item("GcodeHelp")->trigger();
+        auto* viewer = m_main->findChild<HelpViewer*>(QStringLiteral("frmHelp"));
+        QVERIFY(viewer);
+        QVERIFY(viewer->isVisible());
+        QVERIFY(viewer->browser()->toPlainText().contains(QLatin1String("G04")));
+        viewer->close();
+
+        const QString folder = ProgramFolder();
+        SetProgramFolder(QDir::tempPath() + QStringLiteral("/corvane-no-help"));
+        ModalScript script;
+        script.answerMessage(QMessageBox::Ok);
+        item("MnemonicHelp")->trigger();
+        SetProgramFolder(folder);
+        QVERIFY(script.messages().value(0).text.contains(QLatin1String("/help/Mnemonic.html")));
+        QCOMPARE(script.messages().value(0).title, QStringLiteral("Corvane"));
+    }
+
+    void aboutBoxShowsTheVersion()
+    {
+        ModalScript script;
+        QString caption, version, disclaimer;
+        script.then([&](QWidget* w) {
+            caption = w->windowTitle();
+            version = w->findChild<QLabel*>(QStringLiteral("lblVersion"))->text();
+            disclaimer = w->findChild<QLabel*>(QStringLiteral("lblDisclaimer"))->text();
+            QCOMPARE(w->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->text(), QStringLiteral("System info.(&S)..."));
+            w->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        });
+        item("mnuHelpAbout")->trigger();
+        QCOMPARE(caption, QStringLiteral(" Corvane"));
+        QCOMPARE(version, QStringLiteral("Version 2.2.0"));
+        QCOMPARE(disclaimer, QStringLiteral("Atnn.: "));
+    }
+};
+
+CORVANE_TEST_MAIN(MenusTest)
+#include "MenusTest.moc"
