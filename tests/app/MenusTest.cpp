@@ -108,6 +108,14 @@ private slots:
         QVERIFY(item("mnuFileSave")->isEnabled());
     }
 
+    void everyToolBarButtonHasAPicture()
+    {
+        // Our own pictures are SVG: without the SVG image support they would all be blank.
+        for (QAction* a : m_main->toolBar()->actions())
+            if (!a->isSeparator())
+                QVERIFY2(!a->icon().pixmap(24, 24).isNull(), qPrintable(a->property("Key").toString()));
+    }
+
     void toolBarButtonRunsItsMenuCommand()
     {
         m_main->toolBarButton(QStringLiteral(" New "))->trigger();
