@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -43,7 +44,11 @@ ModalScript& ModalScript::chooseFile(const QString& path)
             return;
         }
         dialog->setOption(QFileDialog::DontConfirmOverwrite);
-        dialog->selectFile(path);
+        const QFileInfo info(path);
+        dialog->setDirectory(info.absolutePath());
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY2(name, "the file dialog has no name box");
+        name->setText(info.fileName());
         static_cast<QDialog*>(dialog)->accept();
     });
 }
@@ -60,8 +65,10 @@ void ModalScript::poll()
     if (!modal || modal == m_last || m_steps.isEmpty() || !modal->isVisible())
         return;
     m_last = modal;
-    auto step = m_steps.takeFirst();
-    step(modal);
+    // Run the step from the dialog's own event loop, so that a modal it opens in turn can be
+    // answered by the next step.
+    QMetaObject::invokeMethod(
+        modal, [step = m_steps.takeFirst(), modal] { step(modal); }, Qt::QueuedConnection);
 }
 
 namespace {
@@ -78,7 +85,7 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
         return;
     defaultHandler(type, context, message);
 }
-}
+} // namespace
 
 void PrepareTestEnvironment()
 {

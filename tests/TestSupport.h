@@ -53,7 +53,7 @@ NcTextBox* ActiveText();
 QString SettingsFile();
 
 // Sets up the isolated settings store and the application, then runs the test object.
-#define CORVANE_TEST_MAIN(TestObject)                                                             \
+#define CORVANE_TEST_MAIN(TestObject)                                                              \
     int main(int argc, char* argv[])                                                               \
     {                                                                                              \
         PrepareTestEnvironment();                                                                  \

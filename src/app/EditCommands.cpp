@@ -12,15 +12,18 @@
 EditCommands::EditCommands(frmMain* main)
     : QObject(main)
     , m_main(main)
-{
-}
+{ }
 
 void EditCommands::connectTo(frmMain* main)
 {
-    connect(main->action(QStringLiteral("mnuEditUndo")), &QAction::triggered, this, &EditCommands::mnuEditUndo_Click);
-    connect(main->action(QStringLiteral("mnuEditCut")), &QAction::triggered, this, &EditCommands::mnuEditCut_Click);
-    connect(main->action(QStringLiteral("mnuEditCopy")), &QAction::triggered, this, &EditCommands::mnuEditCopy_Click);
-    connect(main->action(QStringLiteral("mnuEditPaste")), &QAction::triggered, this, &EditCommands::mnuEditPaste_Click);
+    connect(main->action(QStringLiteral("mnuEditUndo")), &QAction::triggered, this,
+        &EditCommands::mnuEditUndo_Click);
+    connect(main->action(QStringLiteral("mnuEditCut")), &QAction::triggered, this,
+        &EditCommands::mnuEditCut_Click);
+    connect(main->action(QStringLiteral("mnuEditCopy")), &QAction::triggered, this,
+        &EditCommands::mnuEditCopy_Click);
+    connect(main->action(QStringLiteral("mnuEditPaste")), &QAction::triggered, this,
+        &EditCommands::mnuEditPaste_Click);
 }
 
 NcTextBox* EditCommands::target() const

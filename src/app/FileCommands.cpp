@@ -14,8 +14,10 @@
 #include <QGuiApplication>
 
 namespace {
-const QString kOpenFilter = QStringLiteral("All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb");
-const QString kSaveFilter = QStringLiteral("Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|All Files (*.*)|*.*");
+const QString kOpenFilter
+    = QStringLiteral("All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb");
+const QString kSaveFilter
+    = QStringLiteral("Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb|All Files (*.*)|*.*");
 constexpr qint64 kOpenLimit = 65000;
 constexpr int kRecentFiles = 5;
 
@@ -31,13 +33,12 @@ QString escapedCaption(const QString& path)
     QString caption = path;
     return caption.replace(u'&', QLatin1String("&&"));
 }
-}
+} // namespace
 
 FileCommands::FileCommands(frmMain* main)
     : QObject(main)
     , m_main(main)
-{
-}
+{ }
 
 void FileCommands::connectTo(frmMain* main)
 {
@@ -51,8 +52,8 @@ void FileCommands::connectTo(frmMain* main)
     on("mnuFileSaveAs", &FileCommands::mnuFileSaveAs_Click);
     on("mnuFileExit", &FileCommands::mnuFileExit_Click);
     for (int i = 1; i <= kRecentFiles; ++i)
-        connect(main->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i)), &QAction::triggered, this,
-            [this, i] { mnuFileRecentFile_Click(i); });
+        connect(main->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i)), &QAction::triggered,
+            this, [this, i] { mnuFileRecentFile_Click(i); });
 }
 
 frmDocument* FileCommands::activeOrReport() const
@@ -165,7 +166,8 @@ bool FileCommands::FileWrite(const QString& path, frmDocument* doc)
     QByteArray encoding;
     {
         WaitCursor wait;
-        const QByteArray bytes = EncodeProgramText(doc->txtText()->Text(), doc->encoding(), &encoding);
+        const QByteArray bytes
+            = EncodeProgramText(doc->txtText()->Text(), doc->encoding(), &encoding);
         written = WriteFileAtomically(path, bytes);
     }
     if (!written) {
@@ -200,8 +202,10 @@ bool FileCommands::QueryUnload(frmDocument* doc)
 {
     if (!doc->txtText()->DataChanged())
         return true;
-    const auto answer = ShowMessage(QLatin1Char('[') + doc->caption() + QStringLiteral("] is changed,\r\n Do you want save ?"),
-        QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_main->windowTitle());
+    const auto answer = ShowMessage(
+        QLatin1Char('[') + doc->caption() + QStringLiteral("] is changed,\r\n Do you want save ?"),
+        QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+        m_main->windowTitle());
     if (answer == QMessageBox::No)
         return true;
     if (answer != QMessageBox::Yes)
@@ -234,10 +238,12 @@ void FileCommands::AddRecentFile(const QString& path)
 {
     for (int i = kRecentFiles; i >= 2; --i) {
         QAction* item = m_main->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i));
-        const QAction* previous = m_main->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i - 1));
+        const QAction* previous
+            = m_main->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i - 1));
         const QString previousPath = previous->data().toString();
         item->setData(previousPath);
-        item->setText(previousPath.isEmpty() ? QStringLiteral("RecentFile%1").arg(i) : escapedCaption(previousPath));
+        item->setText(previousPath.isEmpty() ? QStringLiteral("RecentFile%1").arg(i)
+                                             : escapedCaption(previousPath));
         if (!previousPath.isEmpty())
             item->setVisible(true);
     }
@@ -250,7 +256,8 @@ void FileCommands::AddRecentFile(const QString& path)
 void FileCommands::LoadRecentFiles()
 {
     for (int i = 1; i <= kRecentFiles; ++i) {
-        const QString path = GetSetting(QStringLiteral("Settings"), QStringLiteral("RecentFile%1").arg(i), QString());
+        const QString path = GetSetting(
+            QStringLiteral("Settings"), QStringLiteral("RecentFile%1").arg(i), QString());
         if (path.isEmpty())
             continue;
         QAction* item = m_main->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i));
@@ -265,9 +272,11 @@ void FileCommands::SaveSettingsAtShutdown()
     const QString settings = QStringLiteral("Settings");
     if (!m_main->isMinimized()) {
         // Twips, as the settings have always been kept: 15 to a pixel.
-        const QRect frame = m_main->isMaximized() || m_main->isFullScreen() ? m_main->normalGeometry()
-                                                                           : m_main->geometry();
-        const QPoint origin = m_main->isMaximized() || m_main->isFullScreen() ? frame.topLeft() : m_main->pos();
+        const QRect frame = m_main->isMaximized() || m_main->isFullScreen()
+            ? m_main->normalGeometry()
+            : m_main->geometry();
+        const QPoint origin
+            = m_main->isMaximized() || m_main->isFullScreen() ? frame.topLeft() : m_main->pos();
         SaveSetting(settings, QStringLiteral("MainLeft"), QString::number(origin.x() * 15));
         SaveSetting(settings, QStringLiteral("MainTop"), QString::number(origin.y() * 15));
         SaveSetting(settings, QStringLiteral("MainWidth"), QString::number(frame.width() * 15));

@@ -13,7 +13,7 @@ QString run(QFileDialog& dialog)
     const QStringList files = dialog.selectedFiles();
     return accepted && !files.isEmpty() ? files.first() : QString();
 }
-}
+} // namespace
 
 QString ShowOpenDialog(QWidget* parent, const QString& folder, const QString& filterPairs)
 {

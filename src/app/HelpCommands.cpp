@@ -9,8 +9,7 @@
 HelpCommands::HelpCommands(frmMain* main)
     : QObject(main)
     , m_main(main)
-{
-}
+{ }
 
 void HelpCommands::connectTo(frmMain* main)
 {
@@ -27,9 +26,11 @@ void HelpCommands::connectTo(frmMain* main)
     };
     for (const auto& page : pages) {
         const QString file = QString::fromLatin1(page.file);
-        connect(main->action(QString::fromLatin1(page.control)), &QAction::triggered, this, [file] { ShowHelp(file); });
+        connect(main->action(QString::fromLatin1(page.control)), &QAction::triggered, this,
+            [file] { ShowHelp(file); });
     }
-    connect(main->action(QStringLiteral("mnuHelpAbout")), &QAction::triggered, this, &HelpCommands::mnuHelpAbout_Click);
+    connect(main->action(QStringLiteral("mnuHelpAbout")), &QAction::triggered, this,
+        &HelpCommands::mnuHelpAbout_Click);
 }
 
 void HelpCommands::mnuHelpAbout_Click()

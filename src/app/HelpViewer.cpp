@@ -27,9 +27,10 @@ HelpViewer::HelpViewer(QWidget* parent)
     connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
-    connect(m_browser, &QTextBrowser::sourceChanged, this,
-        [this] { setWindowTitle(m_browser->documentTitle().isEmpty() ? QStringLiteral("Corvane help ")
-                                                                     : m_browser->documentTitle()); });
+    connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
+        setWindowTitle(m_browser->documentTitle().isEmpty() ? QStringLiteral("Corvane help ")
+                                                            : m_browser->documentTitle());
+    });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_browser);
     layout->addWidget(buttons);

@@ -10,10 +10,12 @@ QIcon ToolBarIcon(const char* themeName, const char* fallback)
 
 QIcon AppIcon()
 {
-    return QIcon::fromTheme(QStringLiteral("corvane"), QIcon(QStringLiteral(":/icons/corvane.svg")));
+    return QIcon::fromTheme(
+        QStringLiteral("corvane"), QIcon(QStringLiteral(":/icons/corvane.svg")));
 }
 
 QIcon DocumentIcon()
 {
-    return QIcon::fromTheme(QStringLiteral("text-x-generic"), QIcon(QStringLiteral(":/icons/new.svg")));
+    return QIcon::fromTheme(
+        QStringLiteral("text-x-generic"), QIcon(QStringLiteral(":/icons/new.svg")));
 }

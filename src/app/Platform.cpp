@@ -23,8 +23,9 @@ bool StartFirstProgram(const QStringList& candidates, const QStringList& argumen
 
 void StartSysInfo()
 {
-    static const QStringList tools = {QStringLiteral("kinfocenter"), QStringLiteral("hardinfo2"),
-        QStringLiteral("hardinfo"), QStringLiteral("gnome-system-monitor"), QStringLiteral("xfce4-taskmanager")};
+    static const QStringList tools
+        = {QStringLiteral("kinfocenter"), QStringLiteral("hardinfo2"), QStringLiteral("hardinfo"),
+            QStringLiteral("gnome-system-monitor"), QStringLiteral("xfce4-taskmanager")};
     if (!StartFirstProgram(tools))
         ShowMessage(QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"));
 }

@@ -55,7 +55,7 @@ QString homeFolder()
 {
     return QDir::homePath();
 }
-}
+} // namespace
 
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue)
 {
@@ -71,7 +71,8 @@ void SaveSetting(const QString& section, const QString& key, const QString& valu
 double SettingNumber(const QString& section, const QString& key, double defaultValue)
 {
     double value = 0;
-    return ParseNumber(GetSetting(section, key, NumberText(defaultValue)), &value) ? value : defaultValue;
+    return ParseNumber(GetSetting(section, key, NumberText(defaultValue)), &value) ? value
+                                                                                   : defaultValue;
 }
 
 QString BooleanText(bool value)
@@ -84,11 +85,14 @@ void LoadSettings(Module1& m)
     store().sync();
     const QString folder = ProgramFolder();
     m.gOpenPathName = GetSetting(kSettings, QStringLiteral("OpenPathName"), homeFolder());
-    m.gInsertPathName = GetSetting(kSettings, QStringLiteral("InsertPathName"), folder + QLatin1String("/Program"));
+    m.gInsertPathName = GetSetting(
+        kSettings, QStringLiteral("InsertPathName"), folder + QLatin1String("/Program"));
     m.gSavePathName = GetSetting(kSettings, QStringLiteral("SavePathName"), homeFolder());
-    m.gScreenFontName = GetSetting(kSettings, QStringLiteral("ScreenFontName"), QStringLiteral("Terminal"));
+    m.gScreenFontName
+        = GetSetting(kSettings, QStringLiteral("ScreenFontName"), QStringLiteral("Terminal"));
     m.gScreenFontSize = settingInteger(kSettings, QStringLiteral("ScreenFontSize"), 14);
-    m.gPrintFontName = GetSetting(kSettings, QStringLiteral("PrintFontName"), QStringLiteral("MS 明朝"));
+    m.gPrintFontName
+        = GetSetting(kSettings, QStringLiteral("PrintFontName"), QStringLiteral("MS 明朝"));
     m.gPrintFontSize = settingInteger(kSettings, QStringLiteral("PrintFontSize"), 11);
     m.gPrinterOrientation = settingInteger(kSettings, QStringLiteral("PrinterOrientation"), 1);
     m.gLeftMerge = settingInteger(kSettings, QStringLiteral("LeftMerge"), 10);
@@ -108,10 +112,12 @@ void LoadSettings(Module1& m)
     m.gPanelChk = settingBoolean(kParameter, QStringLiteral("PanelChk"), true);
     m.gAutoDoor = settingBoolean(kParameter, QStringLiteral("AutoDoor"), false);
     m.gTurretType = settingInteger(kParameter, QStringLiteral("TurretType"), 2);
-    m.gAtcMacroType = GetSetting(kParameter, QStringLiteral("AtcMacroType"), QStringLiteral("M421"));
+    m.gAtcMacroType
+        = GetSetting(kParameter, QStringLiteral("AtcMacroType"), QStringLiteral("M421"));
     m.gToolFrom = settingBoolean(kParameter, QStringLiteral("ToolFrom"), true);
     m.gLoadMoniter = settingBoolean(kParameter, QStringLiteral("LoadMoniter"), false);
-    m.gCsvPathName = GetSetting(kParameter, QStringLiteral("CsvPathName"), folder + QLatin1String("/ cutting  condition "));
+    m.gCsvPathName = GetSetting(
+        kParameter, QStringLiteral("CsvPathName"), folder + QLatin1String("/ cutting  condition "));
     m.gCsvFileName = GetSetting(kParameter, QStringLiteral("CsvFileName"),
         folder + QLatin1String("/ cutting  condition /S45C.CSV"));
 }
@@ -125,7 +131,8 @@ void SaveShutdownSettings(const Module1& m)
     SaveSetting(kSettings, QStringLiteral("ScreenFontSize"), QString::number(m.gScreenFontSize));
     SaveSetting(kSettings, QStringLiteral("PrintFontName"), m.gPrintFontName);
     SaveSetting(kSettings, QStringLiteral("PrintFontSize"), QString::number(m.gPrintFontSize));
-    SaveSetting(kSettings, QStringLiteral("PrinterOrientation"), QString::number(m.gPrinterOrientation));
+    SaveSetting(
+        kSettings, QStringLiteral("PrinterOrientation"), QString::number(m.gPrinterOrientation));
     SaveSetting(kSettings, QStringLiteral("LeftMerge"), QString::number(m.gLeftMerge));
     SaveSetting(kSettings, QStringLiteral("RightMerge"), QString::number(m.gRightMerge));
     SaveSetting(kSettings, QStringLiteral("PrintLineNo"), QString::number(m.gPrintLineNo));

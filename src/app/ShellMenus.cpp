@@ -47,7 +47,8 @@ const std::vector<ShellItem>& ShellItems()
         {"mnuEdit", "mnuEditPaste", u" Past (&P)", "Ctrl+V", StartsDisabled},
         {"mnuEdit", "mnuSearch", u"", "", Separator},
         {"mnuEdit", "mnuSearchFind", u" Fund (&F)", "", StartsDisabled | NotYetAvailable},
-        {"mnuEdit", "mnuSearchNextFind", u" Next Fund (&N)", "F3", StartsDisabled | NotYetAvailable},
+        {"mnuEdit", "mnuSearchNextFind", u" Next Fund (&N)", "F3",
+            StartsDisabled | NotYetAvailable},
         {"mnuEdit", "mnuSearchReplace", u" Replace (&R)", "", StartsDisabled | NotYetAvailable},
 
         {"mnuInsert", "mnuInsertComment", u" Fix Comment ", "", NotYetAvailable},
@@ -56,9 +57,12 @@ const std::vector<ShellItem>& ShellItems()
 
         {"Process", "ProcessSetup", u"Prosess setting ", "", NotYetAvailable},
 
-        {"mnuTools", "mnuToolsAutoNo", u" Auto Sequence No.  Insert ", "", Checkable | NotYetAvailable},
-        {"mnuTools", "mnuToolsNumberArrange", u"Sequence  number arrange (&A)", "", NotYetAvailable},
-        {"mnuTools", "mnuToolsSizeShift", u"Calculation data change (&S)", "", StartsDisabled | NotYetAvailable},
+        {"mnuTools", "mnuToolsAutoNo", u" Auto Sequence No.  Insert ", "",
+            Checkable | NotYetAvailable},
+        {"mnuTools", "mnuToolsNumberArrange", u"Sequence  number arrange (&A)", "",
+            NotYetAvailable},
+        {"mnuTools", "mnuToolsSizeShift", u"Calculation data change (&S)", "",
+            StartsDisabled | NotYetAvailable},
         {"mnuTools", "mnuToolsBar1", u"", "", Separator},
         {"mnuTools", "mnuToolsrpm", u"Spindle Speed Calculation (&N)", "Ctrl+N", NotYetAvailable},
         {"mnuTools", "mnuToolsCalculator", u"Calculator ", "", NotYetAvailable},

@@ -17,7 +17,8 @@ void placeMainWindow(frmMain* main)
 {
     const QString settings = QStringLiteral("Settings");
     const auto pixels = [&](const char* key, double twips) {
-        return static_cast<int>(SettingNumber(settings, QString::fromLatin1(key), twips) / kTwipsPerPixel);
+        return static_cast<int>(
+            SettingNumber(settings, QString::fromLatin1(key), twips) / kTwipsPerPixel);
     };
     const QRect stored(pixels("MainLeft", 1000), pixels("MainTop", 1000), pixels("MainWidth", 6500),
         pixels("MainHeight", 6500));
@@ -34,13 +35,13 @@ void adaptToMachine(frmMain* main, const Module1& m)
     bool duomill = false;
     try {
         duomill = m.gDuomill.toBool();
-    } catch (const RuntimeError&) {
-    }
-    for (const char* name : {"ProcessMT", "ProcessMDrillSlant", "ProcessMKeySlant", "ProcessMTapSlant"})
+    } catch (const RuntimeError&) { }
+    for (const char* name :
+        {"ProcessMT", "ProcessMDrillSlant", "ProcessMKeySlant", "ProcessMTapSlant"})
         if (QAction* item = main->action(QString::fromLatin1(name)))
             item->setVisible(duomill);
 }
-}
+} // namespace
 
 frmMain* StartUp(const QString& commandLine)
 {

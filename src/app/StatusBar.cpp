@@ -35,7 +35,8 @@ StatusBar::StatusBar(QWidget* parent)
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             addWidget(label, 1);
         } else {
-            label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("CAPS")) + 12);
+            label->setMinimumWidth(
+                label->fontMetrics().horizontalAdvance(QStringLiteral("CAPS")) + 12);
             addPermanentWidget(label);
         }
         m_panels.append(label);

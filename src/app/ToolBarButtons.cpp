@@ -14,11 +14,16 @@ const std::vector<ToolBarButton>& ToolBarButtons()
         {u" Past ", u" Past ", "mnuEditPaste", "edit-paste", "paste", false},
         {u" Find ", u" Find ", "mnuSearchFind", "edit-find", "find", false},
         {nullptr, nullptr, nullptr, nullptr, nullptr, true},
-        {u" Auto Sequence No.  Insert ", u" Auto N000  Insert ", "mnuToolsAutoNo", "", "autono", false},
-        {u" Sequence number arrange", u" Sequence  number arrange", "mnuToolsNumberArrange", "", "arrange", false},
-        {u" Data Calculation ", u"Calculation Replace", "mnuToolsSizeShift", "", "calc-data", false},
-        {u" Spindle Speed Calculation ", u" Spindle Speed Calculation ", "mnuToolsrpm", "", "spindle", false},
-        {u" Calculator ", u" Calculator ", "mnuToolsCalculator", "accessories-calculator", "calculator", false},
+        {u" Auto Sequence No.  Insert ", u" Auto N000  Insert ", "mnuToolsAutoNo", "", "autono",
+            false},
+        {u" Sequence number arrange", u" Sequence  number arrange", "mnuToolsNumberArrange", "",
+            "arrange", false},
+        {u" Data Calculation ", u"Calculation Replace", "mnuToolsSizeShift", "", "calc-data",
+            false},
+        {u" Spindle Speed Calculation ", u" Spindle Speed Calculation ", "mnuToolsrpm", "",
+            "spindle", false},
+        {u" Calculator ", u" Calculator ", "mnuToolsCalculator", "accessories-calculator",
+            "calculator", false},
     };
     return buttons;
 }

@@ -8,9 +8,9 @@ struct ToolBarButton
 {
     const char16_t* key;
     const char16_t* toolTip;
-    const char* command;   // objectName of the menu item it runs
+    const char* command; // objectName of the menu item it runs
     const char* themeIcon; // freedesktop icon name, empty for our own pictures
-    const char* fallback;  // bundled picture
+    const char* fallback; // bundled picture
     bool visibleWithoutDocuments;
 };
 

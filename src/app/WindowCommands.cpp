@@ -13,8 +13,7 @@
 WindowCommands::WindowCommands(frmMain* main)
     : QObject(main)
     , m_main(main)
-{
-}
+{ }
 
 void WindowCommands::connectTo(frmMain* main)
 {
@@ -37,12 +36,14 @@ void WindowCommands::mnuViewToolbar_Click()
 
 void WindowCommands::mnuViewStatusBar_Click()
 {
-    m_main->statusPanels()->setVisible(m_main->action(QStringLiteral("mnuViewStatusBar"))->isChecked());
+    m_main->statusPanels()->setVisible(
+        m_main->action(QStringLiteral("mnuViewStatusBar"))->isChecked());
 }
 
 void WindowCommands::check(const char* control)
 {
-    for (const char* name : {"mnuWindowCascade", "mnuWindowTileHorizontal", "mnuWindowTileVertical"})
+    for (const char* name :
+        {"mnuWindowCascade", "mnuWindowTileHorizontal", "mnuWindowTileVertical"})
         m_main->action(QString::fromLatin1(name))->setChecked(qstrcmp(name, control) == 0);
 }
 

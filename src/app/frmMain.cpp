@@ -31,7 +31,7 @@ frmMain*& mainForm()
     static frmMain* form = nullptr;
     return form;
 }
-}
+} // namespace
 
 frmMain* MainForm()
 {
@@ -92,7 +92,7 @@ void frmMain::buildMenus()
     for (const ShellItem& item : ShellItems()) {
         QMenu* menu = m_menus.value(QString::fromLatin1(item.menu));
         QAction* a = (item.flags & Separator) ? menu->addSeparator()
-                                                : menu->addAction(QString::fromUtf16(item.caption));
+                                              : menu->addAction(QString::fromUtf16(item.caption));
         a->setObjectName(QString::fromLatin1(item.control));
         if (*item.shortcut)
             a->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
@@ -203,7 +203,8 @@ frmDocument* frmMain::createDocument(const QString& caption)
 
 void frmMain::setDocumentMenusVisible(bool visible)
 {
-    for (const char* name : {"mnuEdit", "mnuInsert", "Process", "mnuTools", "ClosPoint", "Gcode", "Mcode"})
+    for (const char* name :
+        {"mnuEdit", "mnuInsert", "Process", "mnuTools", "ClosPoint", "Gcode", "Mcode"})
         m_menus.value(QString::fromLatin1(name))->menuAction()->setVisible(visible);
     for (QAction* button : m_toolBar->actions())
         if (!button->property("visibleWithoutDocuments").toBool())
@@ -269,7 +270,8 @@ void frmMain::documentFocused(frmDocument*)
     // The modeless tools stay above the document being worked on.
     for (QWidget* w : QApplication::topLevelWidgets()) {
         const QString name = w->objectName();
-        if (w->isVisible() && (name == u"frmFind" || name == u"frmReplace" || name == u"frmSizeShift"))
+        if (w->isVisible()
+            && (name == u"frmFind" || name == u"frmReplace" || name == u"frmSizeShift"))
             w->raise();
     }
 }
@@ -288,7 +290,8 @@ void frmMain::rebuildWindowList()
         ++number;
         QString caption = doc->caption();
         caption.replace(u'&', QLatin1String("&&"));
-        QAction* a = view->addAction(number <= 9 ? QStringLiteral("&%1 %2").arg(number).arg(caption) : caption);
+        QAction* a = view->addAction(
+            number <= 9 ? QStringLiteral("&%1 %2").arg(number).arg(caption) : caption);
         a->setCheckable(true);
         a->setChecked(doc == activeDocument());
         connect(a, &QAction::triggered, this, [this, doc] {

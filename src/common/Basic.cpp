@@ -10,7 +10,8 @@ double Val(const QString& text)
     qsizetype i = 0;
     const qsizetype n = text.size();
     auto skipBlanks = [&] {
-        while (i < n && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r'))
+        while (
+            i < n && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r'))
             ++i;
     };
     skipBlanks();

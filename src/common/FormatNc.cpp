@@ -9,7 +9,7 @@ namespace {
 // Nine decimals hold every number typed into a dialog exactly, and drop the binary noise that
 // arithmetic leaves in the last bits (16 + 0.1 = 16.100000000000001).
 constexpr int kSignificantDecimals = 9;
-}
+} // namespace
 
 double DecimalFloor(double v, int decimals)
 {

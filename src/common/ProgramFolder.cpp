@@ -10,7 +10,7 @@ QString& overrideFolder()
     static QString folder;
     return folder;
 }
-}
+} // namespace
 
 QString ProgramFolder()
 {
@@ -19,9 +19,13 @@ QString ProgramFolder()
     const QString exeFolder = QCoreApplication::applicationDirPath();
     if (QFileInfo(exeFolder + QLatin1String("/help")).isDir())
         return exeFolder;
-    const QString installed = QDir::cleanPath(QStringLiteral(CORVANE_DATADIR));
-    if (QFileInfo(installed).isDir())
-        return installed;
+    // Installed: <prefix>/bin/corvane with its files in <prefix>/share/corvane, wherever the prefix
+    // is.
+    for (const QString& installed :
+        {QDir::cleanPath(exeFolder + QLatin1String("/../share/corvane")),
+            QDir::cleanPath(QStringLiteral(CORVANE_DATADIR))})
+        if (QFileInfo(installed + QLatin1String("/help")).isDir())
+            return installed;
     return exeFolder;
 }
 

@@ -18,8 +18,7 @@ class RuntimeError : public std::exception
 public:
     explicit RuntimeError(int number)
         : m_number(number)
-    {
-    }
+    { }
     int number() const { return m_number; }
     const char* what() const noexcept override { return "Corvane run-time error"; }
 

@@ -12,20 +12,16 @@ public:
     Variant() = default;
     Variant(double number)
         : m_value(number)
-    {
-    }
+    { }
     Variant(int number)
         : m_value(static_cast<double>(number))
-    {
-    }
+    { }
     Variant(bool flag)
         : m_value(flag)
-    {
-    }
+    { }
     Variant(const QString& text)
         : m_value(text)
-    {
-    }
+    { }
     Variant(const char*) = delete;
 
     bool isEmpty() const { return std::holds_alternative<std::monostate>(m_value); }

@@ -19,7 +19,7 @@ QKeySequence sequenceOf(const QKeyEvent* e)
 {
     return QKeySequence(e->keyCombination());
 }
-}
+} // namespace
 
 LockKeyState& lockKeyState()
 {
@@ -98,8 +98,12 @@ void NcTextBox::keyPressEvent(QKeyEvent* e)
     if (module1().gAutoSeqNo && printable && typed[0] != u'\b') {
         const long caret = SendScintilla(SCI_GETSELECTIONSTART);
         const qint64 p = indexOf(caret);
-        const QChar twoBefore = caret >= 2 ? QChar(static_cast<char16_t>(SendScintilla(SCI_GETCHARAT, caret - 2))) : QChar();
-        const QChar oneBefore = caret >= 1 ? QChar(static_cast<char16_t>(SendScintilla(SCI_GETCHARAT, caret - 1))) : QChar();
+        const QChar twoBefore = caret >= 2
+            ? QChar(static_cast<char16_t>(SendScintilla(SCI_GETCHARAT, caret - 2)))
+            : QChar();
+        const QChar oneBefore = caret >= 1
+            ? QChar(static_cast<char16_t>(SendScintilla(SCI_GETCHARAT, caret - 1)))
+            : QChar();
         if (AtStartOfFollowingLine(twoBefore, oneBefore, p)) {
             const QString prefix = AutoNumberPrefix(typed[0]);
             if (!prefix.isEmpty()) {
@@ -167,23 +171,25 @@ long NcTextBox::bytePosition(qint64 index) const
         return 0;
     const long line = SendScintilla(SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(index),
         static_cast<long>(SC_LINECHARACTERINDEX_UTF16));
-    const long lineIndex = SendScintilla(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line),
-        static_cast<long>(SC_LINECHARACTERINDEX_UTF16));
+    const long lineIndex = SendScintilla(SCI_INDEXPOSITIONFROMLINE,
+        static_cast<unsigned long>(line), static_cast<long>(SC_LINECHARACTERINDEX_UTF16));
     const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
     const long offset = static_cast<long>(index) - lineIndex;
     if (offset <= 0)
         return lineStart;
-    const long pos = SendScintilla(SCI_POSITIONRELATIVECODEUNITS, static_cast<unsigned long>(lineStart), offset);
+    const long pos = SendScintilla(
+        SCI_POSITIONRELATIVECODEUNITS, static_cast<unsigned long>(lineStart), offset);
     return pos == 0 ? length : pos;
 }
 
 qint64 NcTextBox::indexOf(long bytePos) const
 {
     const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(bytePos));
-    const long lineIndex = SendScintilla(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line),
-        static_cast<long>(SC_LINECHARACTERINDEX_UTF16));
+    const long lineIndex = SendScintilla(SCI_INDEXPOSITIONFROMLINE,
+        static_cast<unsigned long>(line), static_cast<long>(SC_LINECHARACTERINDEX_UTF16));
     const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    return lineIndex + SendScintilla(SCI_COUNTCODEUNITS, static_cast<unsigned long>(lineStart), bytePos);
+    return lineIndex
+        + SendScintilla(SCI_COUNTCODEUNITS, static_cast<unsigned long>(lineStart), bytePos);
 }
 
 qint64 NcTextBox::SelStart() const

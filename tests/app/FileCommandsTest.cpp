@@ -150,7 +150,8 @@ private slots:
         ModalScript script;
         script.chooseFile(tooBig).answerMessage(QMessageBox::Ok);
         trigger("mnuFileOpen");
-        QCOMPARE(script.messages().value(0).text, QStringLiteral("This file size is too big, can not open."));
+        QCOMPARE(script.messages().value(0).text,
+            QStringLiteral("This file size is too big, can not open."));
         QCOMPARE(m_main->documents().size(), 1);
     }
 
@@ -161,7 +162,8 @@ private slots:
         ModalScript script;
         script.answerMessage(QMessageBox::Ok);
         QVERIFY(!m_main->files()->OpenFile(folder));
-        QCOMPARE(script.messages().value(0).text, folder + QStringLiteral("  file が Open けません."));
+        QCOMPARE(
+            script.messages().value(0).text, folder + QStringLiteral("  file が Open けません."));
         QVERIFY(m_main->documents().isEmpty());
     }
 
@@ -173,9 +175,11 @@ private slots:
         script.answerMessage(QMessageBox::No).answerMessage(QMessageBox::No);
         trigger("mnuFileClose");
         QCOMPARE(script.messages().size(), 2);
-        QCOMPARE(script.messages()[0].text, QStringLiteral("The data is changed. Do you want save ?"));
+        QCOMPARE(
+            script.messages()[0].text, QStringLiteral("The data is changed. Do you want save ?"));
         QCOMPARE(script.messages()[0].icon, QMessageBox::Warning);
-        QCOMPARE(script.messages()[1].text, QStringLiteral("[Untitled1] is changed,\r\n Do you want save ?"));
+        QCOMPARE(script.messages()[1].text,
+            QStringLiteral("[Untitled1] is changed,\r\n Do you want save ?"));
         QCOMPARE(script.messages()[1].title, QStringLiteral("Corvane Ver.2.20 for Miltrop"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(m_main->documents().isEmpty());
@@ -213,7 +217,8 @@ private slots:
         script.answerMessage(QMessageBox::Yes).answerMessage(QMessageBox::Yes);
         CloseMain();
         QCOMPARE(script.messages().size(), 2);
-        QVERIFY(script.messages()[0].text.startsWith(QLatin1Char('[') + a.toUpper() + QLatin1Char(']')));
+        QVERIFY(script.messages()[0].text.startsWith(
+            QLatin1Char('[') + a.toUpper() + QLatin1Char(']')));
         QCOMPARE(ReadBytes(a), QByteArray("text of a"));
         QCOMPARE(ReadBytes(b), QByteArray("text of b"));
         m_main = StartFresh();
@@ -231,7 +236,22 @@ private slots:
         QVERIFY(m_main->isVisible());
         QCOMPARE(m_main->documents().size(), 2);
         QVERIFY(!QFile::exists(SettingsFile())
-            || !QSettings(SettingsFile(), QSettings::IniFormat).contains(QStringLiteral("Settings/MainLeft")));
+            || !QSettings(SettingsFile(), QSettings::IniFormat)
+                    .contains(QStringLiteral("Settings/MainLeft")));
+    }
+
+    void recentFileThatVanishedIsCreatedEmpty()
+    {
+        const QString path = file(QStringLiteral("gone.min"));
+        WriteBytes(path, "O5\r\n");
+        m_main->files()->OpenFile(path);
+        m_main->activeDocument()->close();
+        QFile::remove(path);
+        trigger("mnuFileRecentFile(1)");
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(m_main->activeDocument()->caption(), path.toUpper());
+        QCOMPARE(ActiveText()->Text(), QString());
+        QCOMPARE(m_main->files()->recentFile(2), path);
     }
 
     void documentCommandsWithoutADocumentSayNotFileOpen()
@@ -239,12 +259,13 @@ private slots:
         trigger("mnuFileNew");
         m_main->activeDocument()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (const char* command : {"mnuFileSave", "mnuFileSaveAs", "mnuFileClose", "mnuEditCut", "mnuEditCopy",
-                 "mnuEditPaste"}) {
+        for (const char* command : {"mnuFileSave", "mnuFileSaveAs", "mnuFileClose", "mnuEditCut",
+                 "mnuEditCopy", "mnuEditPaste"}) {
             ModalScript script;
             script.answerMessage(QMessageBox::Ok);
             trigger(command);
-            QCOMPARE(script.messages().value(0).text, QStringLiteral("Not file open. Can not insert."));
+            QCOMPARE(
+                script.messages().value(0).text, QStringLiteral("Not file open. Can not insert."));
             QCOMPARE(script.messages().value(0).title, QStringLiteral(" error  91"));
         }
     }

@@ -63,9 +63,9 @@ private slots:
     {
         QCOMPARE(visibleMenus(), (QStringList {"File(&F)", "Display(&V)", "Help(&H)"}));
         QCOMPARE(visibleButtons(), (QStringList {" New ", " Open ", "|", "|", "|"}));
-        for (const char* off : {"mnuFileClose", "mnuFileSave", "mnuFileSaveAs", "mnuFilePrint", "mnuEditUndo",
-                 "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuSearchFind", "mnuSearchNextFind",
-                 "mnuSearchReplace", "mnuToolsSizeShift"})
+        for (const char* off : {"mnuFileClose", "mnuFileSave", "mnuFileSaveAs", "mnuFilePrint",
+                 "mnuEditUndo", "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuSearchFind",
+                 "mnuSearchNextFind", "mnuSearchReplace", "mnuToolsSizeShift"})
             QVERIFY2(!item(off)->isEnabled(), off);
         QVERIFY(item("mnuViewToolbar")->isChecked());
         QVERIFY(item("mnuViewStatusBar")->isChecked());
@@ -78,9 +78,10 @@ private slots:
         for (QAction* a : m_main->menu(QStringLiteral("mnuFile"))->actions())
             captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(captions,
-            (QStringList {"New (&N)", "Open (&O)", "Close (&C)", "-", "Save (&S)", "As Save (&A)...", "-",
-                "Printer Setup ", "Print (&P)...", "-", "Screen Font (&F)...", "-", "RecentFile1", "RecentFile2",
-                "RecentFile3", "RecentFile4", "RecentFile5", "-", " Corvane Exit (&X)"}));
+            (QStringList {"New (&N)", "Open (&O)", "Close (&C)", "-", "Save (&S)",
+                "As Save (&A)...", "-", "Printer Setup ", "Print (&P)...", "-",
+                "Screen Font (&F)...", "-", "RecentFile1", "RecentFile2", "RecentFile3",
+                "RecentFile4", "RecentFile5", "-", " Corvane Exit (&X)"}));
         QCOMPARE(item("mnuFileOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
         QCOMPARE(item("mnuSearchNextFind")->shortcut(), QKeySequence(Qt::Key_F3));
         QCOMPARE(item("mnuEditPaste")->text(), QStringLiteral(" Past (&P)"));
@@ -91,8 +92,8 @@ private slots:
     {
         newDocument();
         QCOMPARE(visibleMenus(),
-            (QStringList {"File(&F)", "Edit(&E)", "Insert ", "Process(&P)", "Tool(&T)", "Point calculation(&C)",
-                "G-code(&G)", "M-code(&M)", "Display(&V)", "Help(&H)"}));
+            (QStringList {"File(&F)", "Edit(&E)", "Insert ", "Process(&P)", "Tool(&T)",
+                "Point calculation(&C)", "G-code(&G)", "M-code(&M)", "Display(&V)", "Help(&H)"}));
         QCOMPARE(visibleButtons().size(), 16);
         QVERIFY(item("mnuFileSave")->isEnabled());
         QVERIFY(item("mnuEditCut")->isEnabled());
@@ -113,7 +114,8 @@ private slots:
         // Our own pictures are SVG: without the SVG image support they would all be blank.
         for (QAction* a : m_main->toolBar()->actions())
             if (!a->isSeparator())
-                QVERIFY2(!a->icon().pixmap(24, 24).isNull(), qPrintable(a->property("Key").toString()));
+                QVERIFY2(
+                    !a->icon().pixmap(24, 24).isNull(), qPrintable(a->property("Key").toString()));
     }
 
     void toolBarButtonRunsItsMenuCommand()
@@ -199,7 +201,8 @@ private slots:
         QCOMPARE(width, area.width());
         m_main->resize(640, 480);
         QCoreApplication::processEvents();
-        QCOMPARE(m_main->documents().first()->geometry().height(), m_main->mdiArea()->viewport()->height());
+        QCOMPARE(m_main->documents().first()->geometry().height(),
+            m_main->mdiArea()->viewport()->height());
         item("mnuWindowCascade")->trigger();
         QVERIFY(!item("mnuWindowTileVertical")->isChecked());
     }
@@ -276,13 +279,33 @@ private slots:
             caption = w->windowTitle();
             version = w->findChild<QLabel*>(QStringLiteral("lblVersion"))->text();
             disclaimer = w->findChild<QLabel*>(QStringLiteral("lblDisclaimer"))->text();
-            QCOMPARE(w->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->text(), QStringLiteral("System info.(&S)..."));
+            QCOMPARE(w->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->text(),
+                QStringLiteral("System info.(&S)..."));
             w->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         });
         item("mnuHelpAbout")->trigger();
         QCOMPARE(caption, QStringLiteral(" Corvane"));
+        QCOMPARE(script.pendingSteps(), 0);
         QCOMPARE(version, QStringLiteral("Version 2.2.0"));
         QCOMPARE(disclaimer, QStringLiteral("Atnn.: "));
+    }
+
+    void systemInformationWithoutAToolSaysSo()
+    {
+        qputenv("PATH", QDir::tempPath().toLocal8Bit()); // no system-information program here
+        ModalScript script;
+        script
+            .then([](QWidget* about) {
+                about->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click();
+            })
+            .answerMessage(QMessageBox::Ok)
+            .then([](QWidget* about) {
+                about->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+            });
+        item("mnuHelpAbout")->trigger();
+        QCOMPARE(
+            script.messages().value(0).text, QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"));
+        QCOMPARE(script.messages().value(0).title, QStringLiteral("Corvane"));
     }
 };
 

@@ -45,7 +45,8 @@ private slots:
             QMenu* menu = top->menu();
             menu->popup(main->mapToGlobal(QPoint(0, 0)));
             QCoreApplication::processEvents();
-            QVERIFY2(menu->width() <= small.width() && menu->height() <= small.height(), qPrintable(menu->objectName()));
+            QVERIFY2(menu->width() <= small.width() && menu->height() <= small.height(),
+                qPrintable(menu->objectName()));
             keep(menu, QStringLiteral("menu-") + menu->objectName());
             menu->hide();
         }

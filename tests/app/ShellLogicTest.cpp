@@ -14,10 +14,14 @@ private slots:
     {
         QTest::addColumn<QString>("commandLine");
         QTest::addColumn<QString>("path");
-        QTest::newRow("quotedThenMore") << "\"/home/a b/P1.MIN\" /x" << "/home/a b/P1.MIN";
-        QTest::newRow("unquotedKeepsBlanks") << "/home/a b/P1.MIN" << "/home/a b/P1.MIN";
-        QTest::newRow("openQuoteToEnd") << "x \"/tmp/A.MIN" << "/tmp/A.MIN";
-        QTest::newRow("textBeforeQuoteDropped") << "-x \"/tmp/B.MIN\"" << "/tmp/B.MIN";
+        QTest::newRow("quotedThenMore") << "\"/home/a b/P1.MIN\" /x"
+                                        << "/home/a b/P1.MIN";
+        QTest::newRow("unquotedKeepsBlanks") << "/home/a b/P1.MIN"
+                                             << "/home/a b/P1.MIN";
+        QTest::newRow("openQuoteToEnd") << "x \"/tmp/A.MIN"
+                                        << "/tmp/A.MIN";
+        QTest::newRow("textBeforeQuoteDropped") << "-x \"/tmp/B.MIN\""
+                                                << "/tmp/B.MIN";
     }
     void commandLinePath()
     {
@@ -28,7 +32,8 @@ private slots:
 
     void dialogFilter()
     {
-        QCOMPARE(DialogFilter(QStringLiteral("All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb")),
+        QCOMPARE(DialogFilter(QStringLiteral(
+                     "All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb")),
             QStringLiteral("All Files (*);;Main File (*.min);;System Sub (*.ssb)"));
     }
 

@@ -41,7 +41,8 @@ private slots:
         QCOMPARE(m.gOpenPathName, QDir::homePath());
         QCOMPARE(m.gSavePathName, QDir::homePath());
         QCOMPARE(m.gInsertPathName, ProgramFolder() + QStringLiteral("/Program"));
-        QCOMPARE(m.gCsvFileName, ProgramFolder() + QStringLiteral("/ cutting  condition /S45C.CSV"));
+        QCOMPARE(
+            m.gCsvFileName, ProgramFolder() + QStringLiteral("/ cutting  condition /S45C.CSV"));
         QCOMPARE(m.gCsvPathName, ProgramFolder() + QStringLiteral("/ cutting  condition "));
         QCOMPARE(m.gMaxS, 2500.0f);
         QCOMPARE(m.gHomeX.toNumber(), 500.0);
@@ -75,9 +76,11 @@ private slots:
         QSettings s = stored();
         QCOMPARE(s.value(QStringLiteral("Settings/MainLeft")).toString(), QStringLiteral("1800"));
         QCOMPARE(s.value(QStringLiteral("Settings/MainWidth")).toString(), QStringLiteral("7500"));
-        QCOMPARE(s.value(QStringLiteral("Settings/OpenPathName")).toString(), QStringLiteral("/srv/nc/in"));
+        QCOMPARE(s.value(QStringLiteral("Settings/OpenPathName")).toString(),
+            QStringLiteral("/srv/nc/in"));
         QCOMPARE(s.value(QStringLiteral("Settings/LeftMerge")).toString(), QStringLiteral("25"));
-        QCOMPARE(s.value(QStringLiteral("Settings/RecentFile1")).toString(), file(QStringLiteral("a.min")));
+        QCOMPARE(s.value(QStringLiteral("Settings/RecentFile1")).toString(),
+            file(QStringLiteral("a.min")));
         QVERIFY(s.contains(QStringLiteral("Parameter/CsvFileName")));
         // Machine parameters are the set-up dialog's to write, not the shutdown's.
         QVERIFY(!s.contains(QStringLiteral("Parameter/MaxS")));
@@ -103,7 +106,8 @@ private slots:
         QSettings s = stored();
         QVERIFY(!s.contains(QStringLiteral("Settings/MainLeft")));
         QVERIFY(!s.contains(QStringLiteral("Settings/LeftMerge")));
-        QCOMPARE(s.value(QStringLiteral("Settings/RecentFile1")).toString(), file(QStringLiteral("m.min")));
+        QCOMPARE(s.value(QStringLiteral("Settings/RecentFile1")).toString(),
+            file(QStringLiteral("m.min")));
     }
 
     void recentFilesKeepTheLastFiveNewestFirst()
@@ -117,7 +121,8 @@ private slots:
         QCOMPARE(main->files()->recentFile(5), file(QStringLiteral("f3.min")));
         // A path with an ampersand is shown as it is, not as a mnemonic.
         main->files()->OpenFile(file(QStringLiteral("R&D.min")));
-        QCOMPARE(main->action(QStringLiteral("mnuFileRecentFile(1)"))->text(), file(QStringLiteral("R&&D.min")));
+        QCOMPARE(main->action(QStringLiteral("mnuFileRecentFile(1)"))->text(),
+            file(QStringLiteral("R&&D.min")));
         CloseMain();
     }
 

@@ -39,8 +39,9 @@ private slots:
 
     void formatTwoDigit()
     {
-        for (const auto& [value, text] : std::initializer_list<std::pair<double, const char*>> {
-                 {5, "05"}, {5.9, "05"}, {12, "12"}, {0, "00"}, {9.9999999999, "10"}, {121212, "121212"}}) {
+        for (const auto& [value, text] :
+            std::initializer_list<std::pair<double, const char*>> {{5, "05"}, {5.9, "05"},
+                {12, "12"}, {0, "00"}, {9.9999999999, "10"}, {121212, "121212"}}) {
             double v = value;
             QCOMPARE(FormatTwoDigit(v), QString::fromLatin1(text));
         }

@@ -23,7 +23,8 @@ private slots:
     void positionsCountCharactersNotBytes()
     {
         NcTextBox box;
-        // Japanese comment (3 bytes a character) and a character outside the BMP (two UTF-16 units).
+        // Japanese comment (3 bytes a character) and a character outside the BMP (two UTF-16
+        // units).
         box.loadText(QStringLiteral("(外径)\r\nX\U0001F600Z\r\nEND"));
         box.setSelStart(7);
         box.setSelLength(2);
@@ -88,13 +89,25 @@ private slots:
         QTest::addColumn<int>("caret");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("after");
-        QTest::newRow("addressGetsShortPrefix") << "O1\r\n" << 4 << "G" << "O1\r\nN000 G";
-        QTest::newRow("otherGetsFiveBlanks") << "O1\r\n" << 4 << "X" << "O1\r\nN000     X";
-        QTest::newRow("commentGetsNothing") << "O1\r\n" << 4 << "(" << "O1\r\n(";
-        QTest::newRow("ownNumberGetsNothing") << "O1\r\n" << 4 << "N" << "O1\r\nN";
-        QTest::newRow("firstLineGetsNothing") << "" << 0 << "G" << "G";
-        QTest::newRow("midLineGetsNothing") << "O1\r\nG0" << 6 << "X" << "O1\r\nG0X";
-        QTest::newRow("lowerCaseIsOther") << "O1\r\n" << 4 << "g" << "O1\r\nN000     g";
+        QTest::newRow("addressGetsShortPrefix") << "O1\r\n"
+                                                << 4 << "G"
+                                                << "O1\r\nN000 G";
+        QTest::newRow("otherGetsFiveBlanks") << "O1\r\n"
+                                             << 4 << "X"
+                                             << "O1\r\nN000     X";
+        QTest::newRow("commentGetsNothing") << "O1\r\n"
+                                            << 4 << "("
+                                            << "O1\r\n(";
+        QTest::newRow("ownNumberGetsNothing") << "O1\r\n"
+                                              << 4 << "N"
+                                              << "O1\r\nN";
+        QTest::newRow("firstLineGetsNothing") << "" << 0 << "G"
+                                              << "G";
+        QTest::newRow("midLineGetsNothing") << "O1\r\nG0" << 6 << "X"
+                                            << "O1\r\nG0X";
+        QTest::newRow("lowerCaseIsOther") << "O1\r\n"
+                                          << 4 << "g"
+                                          << "O1\r\nN000     g";
     }
     void autoNumberWhileTyping()
     {

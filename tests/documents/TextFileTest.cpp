@@ -1,5 +1,5 @@
-#include "documents/core/AutoNumber.h"
 #include "documents/core/TextFile.h"
+#include "documents/core/AutoNumber.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,11 +18,15 @@ private slots:
         QTest::newRow("loneLfAndCr") << QByteArray("A\nB\rC\r\n\n") << QByteArray("UTF-8");
         QTest::newRow("noFinalLineEnd") << QByteArray("M02") << QByteArray("UTF-8");
         QTest::newRow("utf8Bom") << QByteArray("\xEF\xBB\xBFO1\r\n") << QByteArray("UTF-8");
-        QTest::newRow("utf8Japanese") << QByteArray("(\xE5\xA4\x96\xE5\xBE\x84)\r\n") << QByteArray("UTF-8");
+        QTest::newRow("utf8Japanese")
+            << QByteArray("(\xE5\xA4\x96\xE5\xBE\x84)\r\n") << QByteArray("UTF-8");
         // "(外径)" as the Japanese desktop writes it.
-        QTest::newRow("shiftJis") << QByteArray("(\x8A\x4F\x8C\x61)\r\n") << QByteArray("windows-31j");
-        QTest::newRow("halfWidthKana") << QByteArray("\xBC\xBD\xC3\xD1\r\n") << QByteArray("windows-31j");
-        QTest::newRow("strayBytes") << QByteArray("\xFF\xFE\x80\x00\x81") << QByteArray("ISO-8859-1");
+        QTest::newRow("shiftJis") << QByteArray("(\x8A\x4F\x8C\x61)\r\n")
+                                  << QByteArray("windows-31j");
+        QTest::newRow("halfWidthKana")
+            << QByteArray("\xBC\xBD\xC3\xD1\r\n") << QByteArray("windows-31j");
+        QTest::newRow("strayBytes")
+            << QByteArray("\xFF\xFE\x80\x00\x81") << QByteArray("ISO-8859-1");
         QTest::newRow("nulInside") << QByteArray("A\0B", 3) << QByteArray("UTF-8");
         QTest::newRow("empty") << QByteArray() << QByteArray("UTF-8");
     }
@@ -61,7 +65,8 @@ private slots:
     {
         QTemporaryDir dir;
         QCOMPARE(ReadOrCreateFile(dir.path()).status, ReadStatus::CannotOpen);
-        QCOMPARE(ReadOrCreateFile(dir.filePath(QStringLiteral("no/such/folder/A.MIN"))).status, ReadStatus::CannotOpen);
+        QCOMPARE(ReadOrCreateFile(dir.filePath(QStringLiteral("no/such/folder/A.MIN"))).status,
+            ReadStatus::CannotOpen);
     }
 
     void failedWriteLeavesTheOldFile()

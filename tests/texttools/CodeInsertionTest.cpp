@@ -48,7 +48,8 @@ private slots:
             controls.insert(control);
             (QStringView(item.menu) == u"Gcode" ? g : m)++;
             // Spindle and rotating-tool commands always carry M63.
-            if (control.startsWith(QLatin1String("McodeSpindle")) || control.startsWith(QLatin1String("McodeMspindle")))
+            if (control.startsWith(QLatin1String("McodeSpindle"))
+                || control.startsWith(QLatin1String("McodeMspindle")))
                 QVERIFY2(item.insertion().endsWith(QLatin1String(" M63")), qPrintable(control));
             // Words appended to a block begin with a blank and never end the line.
             if (QStringView(item.menu) == u"Mcode")
@@ -61,18 +62,23 @@ private slots:
     void menusKeepTheirOrderAndCaptions()
     {
         QCOMPARE(captionsOf(m_main->menu(QStringLiteral("Gcode"))),
-            (QStringList {"Turret  command ", "Main spindle  select ", "Dwell  G04", "Tool  diameter  compensation ",
-                "Home  postion ", "Torque  control ", "Thread ", "Constant speed control ", " Auto  Chamfer ", "LAP Cycle ",
-                "Rotation  Tool  Cycle ", "Tailstock  movement  G152", "Main spindle  Tap  Cycle "}));
+            (QStringList {"Turret  command ", "Main spindle  select ", "Dwell  G04",
+                "Tool  diameter  compensation ", "Home  postion ", "Torque  control ", "Thread ",
+                "Constant speed control ", " Auto  Chamfer ", "LAP Cycle ",
+                "Rotation  Tool  Cycle ", "Tailstock  movement  G152",
+                "Main spindle  Tap  Cycle "}));
         QCOMPARE(captionsOf(m_main->menu(QStringLiteral("Mcode"))),
-            (QStringList {"Door ", "Coolant", "Air  blow ", "Chuck ", "Tailstock", "Main spindle ", "C  axis ",
-                "Rotation  Tool "}));
+            (QStringList {"Door ", "Coolant", "Air  blow ", "Chuck ", "Tailstock", "Main spindle ",
+                "C  axis ", "Rotation  Tool "}));
         const auto* thread = m_main->findChild<QMenu*>(QStringLiteral("Gcode|Thread "));
         QVERIFY(thread);
-        QCOMPARE(captionsOf(thread), (QStringList {"PLAN  direction ", "Length direction ", "Not fix Cycle  G34"}));
+        QCOMPARE(captionsOf(thread),
+            (QStringList {"PLAN  direction ", "Length direction ", "Not fix Cycle  G34"}));
         const auto* tailstock = m_main->findChild<QMenu*>(QStringLiteral("Mcode|Tailstock"));
-        QCOMPARE(captionsOf(tailstock), (QStringList {" advance  M56", " retract  M55", " interlock  ignore "}));
-        QCOMPARE(m_main->action(QStringLiteral("mnuGcodeMap(6)"))->text(), QStringLiteral("Key way  length 手 G190"));
+        QCOMPARE(captionsOf(tailstock),
+            (QStringList {" advance  M56", " retract  M55", " interlock  ignore "}));
+        QCOMPARE(m_main->action(QStringLiteral("mnuGcodeMap(6)"))->text(),
+            QStringLiteral("Key way  length 手 G190"));
     }
 
     void insertion_data()
@@ -83,18 +89,32 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("after");
         QTest::addColumn<int>("caret");
-        QTest::newRow("selectionReplaced") << "N001 G00 M08" << 9 << 3 << "McodeCoolantStanderdOff" << "N001 G00  M09" << 13;
-        QTest::newRow("blockSplitsTheLine") << "ABCD" << 2 << 0 << "GcodeG32" << "ABN000 G32 X Z F\r\nCD" << 18;
-        QTest::newRow("dwellWaitsForItsValue") << "N001\r\n" << 6 << 0 << "GcodeG04" << "N001\r\nG04 F" << 11;
-        QTest::newRow("subSpindleChuckClose") << "" << 0 << 0 << "McodeChuckSubClose" << " M249" << 5;
-        QTest::newRow("subSpindleChuckOpen") << "" << 0 << 0 << "McodeChuckSubOpen" << " M248" << 5;
+        QTest::newRow("selectionReplaced") << "N001 G00 M08" << 9 << 3 << "McodeCoolantStanderdOff"
+                                           << "N001 G00  M09" << 13;
+        QTest::newRow("blockSplitsTheLine") << "ABCD" << 2 << 0 << "GcodeG32"
+                                            << "ABN000 G32 X Z F\r\nCD" << 18;
+        QTest::newRow("dwellWaitsForItsValue") << "N001\r\n"
+                                               << 6 << 0 << "GcodeG04"
+                                               << "N001\r\nG04 F" << 11;
+        QTest::newRow("subSpindleChuckClose") << "" << 0 << 0 << "McodeChuckSubClose"
+                                              << " M249" << 5;
+        QTest::newRow("subSpindleChuckOpen") << "" << 0 << 0 << "McodeChuckSubOpen"
+                                             << " M248" << 5;
         QTest::newRow("grooveConditionHasNoNumber") << "" << 0 << 0 << "mnuGcodeLap(2)"
-                                                    << "$    G84 XA= DA= FA= XB= DB= FB=\r\n" << 34;
-        QTest::newRow("turretB") << "" << 0 << 0 << "mnuGcode(14)" << "G14\r\n" << 5;
-        QTest::newRow("compensation") << "G01 X10" << 3 << 0 << "mnuGcodeComp(1)" << "G01 G41 X10" << 7;
-        QTest::newRow("rotatingToolStop") << "" << 0 << 0 << "McodeMspindleM12" << " M12 M63" << 8;
-        QTest::newRow("orientationWithoutAngle") << "" << 0 << 0 << "McodeMspindleM229" << " M229 M63" << 9;
-        QTest::newRow("cycleCancel") << "" << 0 << 0 << "mnuGcodeMap(14)" << "N000 G180\r\n" << 11;
+                                                    << "$    G84 XA= DA= FA= XB= DB= FB=\r\n"
+                                                    << 34;
+        QTest::newRow("turretB") << "" << 0 << 0 << "mnuGcode(14)"
+                                 << "G14\r\n"
+                                 << 5;
+        QTest::newRow("compensation") << "G01 X10" << 3 << 0 << "mnuGcodeComp(1)"
+                                      << "G01 G41 X10" << 7;
+        QTest::newRow("rotatingToolStop") << "" << 0 << 0 << "McodeMspindleM12"
+                                          << " M12 M63" << 8;
+        QTest::newRow("orientationWithoutAngle") << "" << 0 << 0 << "McodeMspindleM229"
+                                                 << " M229 M63" << 9;
+        QTest::newRow("cycleCancel") << "" << 0 << 0 << "mnuGcodeMap(14)"
+                                     << "N000 G180\r\n"
+                                     << 11;
     }
     void insertion()
     {

@@ -7,7 +7,8 @@
 #include <QStringEncoder>
 
 namespace {
-constexpr auto kFlags = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+constexpr auto kFlags
+    = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
 bool encodeExactly(const QString& text, const QByteArray& encoding, QByteArray* out)
 {
@@ -24,7 +25,7 @@ bool encodeExactly(const QString& text, const QByteArray& encoding, QByteArray* 
     *out = std::move(bytes);
     return true;
 }
-}
+} // namespace
 
 DecodedText DecodeProgramText(const QByteArray& bytes)
 {
@@ -43,7 +44,8 @@ DecodedText DecodeProgramText(const QByteArray& bytes)
     return {QString::fromLatin1(bytes), QByteArrayLiteral("ISO-8859-1")};
 }
 
-QByteArray EncodeProgramText(const QString& text, const QByteArray& encoding, QByteArray* usedEncoding)
+QByteArray EncodeProgramText(
+    const QString& text, const QByteArray& encoding, QByteArray* usedEncoding)
 {
     QByteArray bytes;
     if (!encoding.isEmpty() && encodeExactly(text, encoding, &bytes)) {
@@ -72,7 +74,8 @@ FileContents ReadOrCreateFile(const QString& path)
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
 {
     const QFileInfo info(path);
-    const bool anyWriteBit = info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
+    const bool anyWriteBit
+        = info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
     if (info.exists() && (!info.isFile() || !info.isWritable() || !anyWriteBit))
         return false; // a read-only program stays as it is, even for the administrator
     QSaveFile file(path);

@@ -16,8 +16,8 @@ DecodedText DecodeProgramText(const QByteArray& bytes);
 
 // The bytes of a text in the given encoding. When the text holds characters that encoding cannot
 // carry, the text is written as UTF-8 rather than losing them; *usedEncoding tells which.
-QByteArray EncodeProgramText(const QString& text, const QByteArray& encoding,
-    QByteArray* usedEncoding = nullptr);
+QByteArray EncodeProgramText(
+    const QString& text, const QByteArray& encoding, QByteArray* usedEncoding = nullptr);
 
 enum class ReadStatus { Ok, CannotOpen };
 struct FileContents
