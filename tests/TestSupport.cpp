@@ -120,6 +120,14 @@ void CloseMain()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+void CloseMainDiscardingChanges()
+{
+    if (frmMain* main = MainForm())
+        for (frmDocument* doc : main->documents())
+            doc->txtText()->setDataChanged(false);
+    CloseMain();
+}
+
 QByteArray ReadBytes(const QString& path)
 {
     QFile f(path);

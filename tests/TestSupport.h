@@ -46,6 +46,8 @@ private:
 frmMain* StartFresh(const QString& commandLine = {}, bool keepSettings = false);
 // Closes the running main window as the user would (close prompts must be scripted).
 void CloseMain();
+// Closes the running main window without any close prompt: every change is dropped.
+void CloseMainDiscardingChanges();
 
 QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);

@@ -24,13 +24,7 @@ class FileCommandsTest : public QObject
 
 private slots:
     void init() { m_main = StartFresh(); }
-    void cleanup()
-    {
-        // Leave nothing changed behind so that closing asks nothing.
-        for (frmDocument* doc : m_main->documents())
-            doc->txtText()->setDataChanged(false);
-        CloseMain();
-    }
+    void cleanup() { CloseMainDiscardingChanges(); }
 
     void newDocumentsAreNumberedForTheWholeRun()
     {

@@ -52,12 +52,7 @@ class MenusTest : public QObject
 
 private slots:
     void init() { m_main = StartFresh(); }
-    void cleanup()
-    {
-        for (frmDocument* doc : m_main->documents())
-            doc->txtText()->setDataChanged(false);
-        CloseMain();
-    }
+    void cleanup() { CloseMainDiscardingChanges(); }
 
     void withoutDocumentsOnlyFileDisplayAndHelpShow()
     {

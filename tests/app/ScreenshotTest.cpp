@@ -50,9 +50,7 @@ private slots:
             keep(menu, QStringLiteral("menu-") + menu->objectName());
             menu->hide();
         }
-        for (frmDocument* doc : main->documents())
-            doc->txtText()->setDataChanged(false);
-        CloseMain();
+        CloseMainDiscardingChanges();
     }
 
     void aboutBoxAndHelpWindow()

@@ -30,12 +30,7 @@ private slots:
         m_main = StartFresh();
         m_main->action(QStringLiteral("mnuFileNew"))->trigger();
     }
-    void cleanup()
-    {
-        for (frmDocument* doc : m_main->documents())
-            doc->txtText()->setDataChanged(false);
-        CloseMain();
-    }
+    void cleanup() { CloseMainDiscardingChanges(); }
 
     void tableHasEveryItemOnce()
     {
