@@ -24,19 +24,12 @@ void frmDocument::setFilePath(const QString& path)
     setCaption(path.toUpper());
 }
 
-void frmDocument::unloadWithoutCheck()
-{
-    m_checked = true;
-    close();
-}
-
 void frmDocument::closeEvent(QCloseEvent* e)
 {
-    if (!m_checked && m_host && !m_host->queryUnload(this)) {
+    if (m_host && !m_host->queryUnload(this)) {
         e->ignore();
         return;
     }
-    m_checked = false;
     QMdiSubWindow::closeEvent(e);
     if (e->isAccepted() && m_host)
         m_host->documentUnloaded(this);

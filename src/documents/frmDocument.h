@@ -40,9 +40,6 @@ public:
     QByteArray encoding() const { return m_encoding; }
     void setEncoding(const QByteArray& encoding) { m_encoding = encoding; }
 
-    // Ends the window without asking again (the close check has already run).
-    void unloadWithoutCheck();
-
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -52,5 +49,4 @@ private:
     NcTextBox* m_text;
     QString m_filePath;
     QByteArray m_encoding = "UTF-8";
-    bool m_checked = false;
 };
