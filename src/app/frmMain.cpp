@@ -194,7 +194,7 @@ frmDocument* frmMain::createDocument(const QString& caption)
     const Module1& m = module1();
     doc->txtText()->setScreenFont(m.gScreenFontName, m.gScreenFontSize);
     m_mdi->addSubWindow(doc);
-    doc->resize(m_mdi->viewport()->size() * 3 / 4);
+    doc->resize(m_mdi->viewport()->size()); // a new program gets the whole area to work in
     doc->show();
     m_mdi->setActiveSubWindow(doc);
     doc->txtText()->setFocus();
