@@ -14,7 +14,8 @@
 #include "texttools/InsertAtCaret.h"
 
 #include <QAction>
-#include <memory>
+
+#include <utility>
 
 namespace {
 frmProcessSetup* loadedProcessSetup(frmMain* main)
@@ -39,23 +40,18 @@ ProcessCommands::ProcessCommands(frmMain* main)
 
 void ProcessCommands::connectTo(frmMain* main)
 {
+    const std::pair<const char*, void (ProcessCommands::*)()> commands[] = {
+        {"ProcessUGC", &ProcessCommands::ProcessUGC_Click},
+        {"ProcessSetup", &ProcessCommands::ProcessSetup_Click},
+        {"ProcessMT1", &ProcessCommands::ProcessMT1_Click},
+        {"ProcessMT3", &ProcessCommands::ProcessMT3_Click},
+    };
+    for (const auto& [control, slot] : commands)
+        connect(main->action(QLatin1String(control)), &QAction::triggered, this, slot);
     for (const ProcessItem& item : ProcessItems()) {
-        QAction* a = main->action(QLatin1String(item.control));
-        if (!a || !item.available() || item.kind == ProcessItem::Submenu)
-            continue;
-        if (item.kind == ProcessItem::Generator) {
-            connect(a, &QAction::triggered, this, [this, &item] { RunGenerator(item); });
-            continue;
-        }
-        const QString control = QLatin1String(item.control);
-        if (control == u"ProcessUGC")
-            connect(a, &QAction::triggered, this, &ProcessCommands::ProcessUGC_Click);
-        else if (control == u"ProcessSetup")
-            connect(a, &QAction::triggered, this, &ProcessCommands::ProcessSetup_Click);
-        else if (control == u"ProcessMT1")
-            connect(a, &QAction::triggered, this, &ProcessCommands::ProcessMT1_Click);
-        else if (control == u"ProcessMT3")
-            connect(a, &QAction::triggered, this, &ProcessCommands::ProcessMT3_Click);
+        if (item.kind == ProcessItem::Generator && item.available())
+            connect(main->action(QLatin1String(item.control)), &QAction::triggered, this,
+                [this, &item] { RunGenerator(item); });
     }
 }
 
@@ -65,12 +61,14 @@ void ProcessCommands::RunGenerator(const ProcessItem& generator)
     RunReportingErrors([&] {
         if (generator.setUp) {
             const DialogSetup setUp = generator.setUp(m);
-            // Unloaded when closed: every run starts from the designer state.
-            const std::unique_ptr<frmProcess> dialog = std::make_unique<frmProcess>(m, m_main);
-            dialog->applySetUp(setUp, false);
-            dialog->FillProcessDialog(generator.row);
-            dialog->applySetUp(setUp, true);
-            dialog->exec();
+            {
+                // Unloaded when closed: every run starts from the designer state.
+                frmProcess dialog(m, m_main);
+                dialog.applySetUp(setUp, false);
+                dialog.FillProcessDialog(generator.row);
+                dialog.applySetUp(setUp, true);
+                dialog.exec();
+            }
             if (!m.gProcessOk)
                 return;
         }

@@ -7,7 +7,6 @@ namespace {
 // The user scale of the drawing: 480 wide, 240 high, y downwards, the axis at y = 200.
 constexpr double kScaleWidth = 480;
 constexpr double kScaleHeight = 240;
-const QRectF kChuck(10, 40, 40, 160);
 
 void drawArrowHead(QPainter& p, const QPointF& tip, const QPointF& from)
 {
@@ -84,6 +83,7 @@ UgcSketch::UgcSketch(QWidget* parent)
     };
     for (const Definition& d : lines)
         new SketchLine(this, QStringLiteral("Line%1").arg(d.number), d.line, d.kind);
+    new SketchShape(this, QStringLiteral("Shape1"), QRectF(10, 40, 40, 160));
     for (int number : {10, 13, 15, 16, 17})
         line(number)->setVisible(false);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -114,10 +114,10 @@ void UgcSketch::paintEvent(QPaintEvent*)
         (width() - kScaleWidth * scale) / 2, (height() - kScaleHeight * scale) / 2);
     const auto map = [&](const QPointF& point) { return origin + point * scale; };
 
-    // Shape1: the chuck body.
+    const QRectF chuck = findChild<SketchShape*>(QStringLiteral("Shape1"))->rect();
     p.setPen(QPen(palette().color(QPalette::WindowText), 1));
     p.setBrush(palette().color(QPalette::Mid));
-    p.drawRect(QRectF(map(kChuck.topLeft()), map(kChuck.bottomRight())));
+    p.drawRect(QRectF(map(chuck.topLeft()), map(chuck.bottomRight())));
     p.setBrush(Qt::NoBrush);
 
     for (const SketchLine* l : findChildren<SketchLine*>(QString(), Qt::FindDirectChildrenOnly)) {

@@ -36,6 +36,24 @@ private:
     bool m_visible = true;
 };
 
+// The chuck body of the sketch (objectName Shape1).
+class SketchShape : public QObject
+{
+    Q_OBJECT
+
+public:
+    SketchShape(QObject* sketch, const QString& name, const QRectF& rect)
+        : QObject(sketch)
+        , m_rect(rect)
+    {
+        setObjectName(name);
+    }
+    QRectF rect() const { return m_rect; }
+
+private:
+    QRectF m_rect;
+};
+
 // The sketch of chuck, jaw, blank and tailstock centre in the material input, drawn on a fixed
 // user scale that follows the widget's size.
 class UgcSketch : public QWidget

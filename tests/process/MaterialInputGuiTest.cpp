@@ -77,32 +77,6 @@ private slots:
         QCOMPARE(module1().gMaterialOD, 60.0);
     }
 
-    void twoSaddleDuomillFrame()
-    {
-        Module1& m = module1();
-        m.gBturret = true;
-        m.gDuomill = true;
-        m.gTG = true;
-        m.gMeasuer = true;
-        m.gAutoDoor = true;
-        m.gPanelChk = false;
-        m.gMaxS = 4000;
-        ModalScript script;
-        script.then([](QWidget* w) {
-            typeBlank(w);
-            Click(w, "Command1");
-        });
-        Trigger(m_main, "ProcessUGC");
-        const QString start = Lines({"G13 (-----< A:TURRET >-----)", "NMAX G50 S4000",
-            "N000 G21 HP=4 M109 M90", "N000 CALL OUGC  (GRAPHIC DATA)", "\t"});
-        const QString rest = Lines({"\t", "\t", "N000 CALL OMSSF", "N000 M100", "N000 TLID", "\t",
-            "G14 (-----< B:TURRET >-----)", "NMAX G50 S4000", "N000 G00 X500 Z500 M90", "", "",
-            "\t", "N000 CALL OMSSF", "N000 CALL OCNCK", "N000 M100", "N000 TLID", "N000 M91",
-            "NEND M02"});
-        QCOMPARE(ActiveText()->Text(), start + rest + graphicData());
-        QCOMPARE(ActiveText()->SelStart(), start.size());
-    }
-
     void materialSelectLoadsTheChosenFile()
     {
         const QString stainless = ConditionFile("SUS304.CSV");

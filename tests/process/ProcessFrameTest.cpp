@@ -240,29 +240,6 @@ private slots:
         QCOMPARE(m.gCoolantCode, QStringLiteral(" M08"));
     }
 
-    void machineParameterSettings()
-    {
-        Module1 m;
-        m.gMaxS = 1234.1f;
-        m.gHomeX = QStringLiteral("500");
-        m.gHomeZ = 480.5;
-        m.gAppX = 200.0;
-        m.gAppZ = 0.0;
-        m.gTG = true;
-        m.gDuomill = true;
-        m.gTurretType = 1;
-        m.gAtcMacroType = QStringLiteral("M441");
-        m.gLoadMoniter = true;
-        const QList<QPair<QString, QString>> expected = {{"MaxS", "1234.1"}, {"HomeX", "500"},
-            {"HomeZ", "480.5"}, {"AppX", "200"}, {"AppZ", "0"}, {"TG", "True"}, {"QCSK500", "True"},
-            {"Duomill", "True"}, {"Bturret", "False"}, {"Measuer", "False"}, {"PanelChk", "True"},
-            {"AutoDoor", "False"}, {"TurretType", "1"}, {"AtcMacroType", "M441"},
-            {"ToolFrom", "True"}, {"LoadMoniter", "True"}};
-        QCOMPARE(MachineParameterSettings(m), expected);
-        m.gTurretType = 7;
-        QCOMPARE(MachineParameterSettings(m).at(12).second, QStringLiteral("2"));
-    }
-
     void singleValueIsTheTypedDecimal()
     {
         QCOMPARE(SingleValue(1234.1f), 1234.1);

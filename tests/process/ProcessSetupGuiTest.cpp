@@ -265,17 +265,28 @@ private slots:
         QCOMPARE(stored("TurretType"), QStringLiteral("2"));
     }
 
-    void cancelChangesNothingButReappliesTheMenus()
+    void cancelAndCloseBoxChangeNothingButReapplyTheMenus_data()
     {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("cancelButton") << false;
+        QTest::newRow("closeBox") << true;
+    }
+    void cancelAndCloseBoxChangeNothingButReapplyTheMenus()
+    {
+        QFETCH(bool, closeBox);
         frmMain* main = StartWithDocument();
         module1().gDuomill = true; // in memory only
         ModalScript script;
-        script.then([](QWidget* w) {
+        script.then([closeBox](QWidget* w) {
             Type(w, "txtMaxS", "999");
             Click(w, "ChkDuomill");
-            Click(w, "Command2");
+            if (closeBox)
+                w->close();
+            else
+                Click(w, "Command2");
         });
         Trigger(main, "ProcessSetup");
+        QCOMPARE(script.pendingSteps(), 0);
         QCOMPARE(module1().gMaxS, 2500.0f);
         QVERIFY(module1().gDuomill.toBool());
         QVERIFY(!module1().gProcessOk);
@@ -283,19 +294,6 @@ private slots:
         for (const char* item :
             {"ProcessMT", "ProcessMCircle", "ProcessMPlanetTap", "ProcessMKeySlant"})
             QVERIFY2(shown(main, item), item);
-    }
-
-    void closeBoxIsCancel()
-    {
-        frmMain* main = StartWithDocument();
-        ModalScript script;
-        script.then([](QWidget* w) {
-            Type(w, "txtMaxS", "999");
-            w->close();
-        });
-        Trigger(main, "ProcessSetup");
-        QCOMPARE(module1().gMaxS, 2500.0f);
-        QVERIFY(!shown(main, "ProcessMCircle"));
     }
 
     void boxesSelectTheirTextOnFocus()
