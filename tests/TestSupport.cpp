@@ -34,22 +34,27 @@ ModalScript& ModalScript::answerMessage(QMessageBox::StandardButton button)
     });
 }
 
+void AcceptFileDialog(QFileDialog* dialog, const QString& path)
+{
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    const QFileInfo info(path);
+    dialog->setDirectory(info.absolutePath());
+    // The name box, as a user types it: selectFile() alone is undone by the dialog's own loading.
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY2(name, "the file dialog has no name box");
+    name->setText(info.fileName());
+    static_cast<QDialog*>(dialog)->accept();
+}
+
 ModalScript& ModalScript::chooseFile(const QString& path)
 {
     return then([path](QWidget* w) {
         auto* dialog = qobject_cast<QFileDialog*>(w);
         QVERIFY2(dialog, "expected a file dialog");
-        if (path.isEmpty()) {
+        if (path.isEmpty())
             dialog->reject();
-            return;
-        }
-        dialog->setOption(QFileDialog::DontConfirmOverwrite);
-        const QFileInfo info(path);
-        dialog->setDirectory(info.absolutePath());
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        QVERIFY2(name, "the file dialog has no name box");
-        name->setText(info.fileName());
-        static_cast<QDialog*>(dialog)->accept();
+        else
+            AcceptFileDialog(dialog, path);
     });
 }
 
@@ -117,6 +122,15 @@ void CloseMain()
 {
     if (frmMain* main = MainForm())
         main->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void CloseActiveDocumentDiscardingChanges()
+{
+    if (frmDocument* doc = MainForm() ? MainForm()->activeDocument() : nullptr) {
+        doc->txtText()->setDataChanged(false);
+        doc->close();
+    }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -42,10 +42,15 @@ private:
     class QTimer* m_timer;
 };
 
+// Chooses a file in an open or save dialog as a user would and accepts it.
+void AcceptFileDialog(QFileDialog* dialog, const QString& path);
+
 // A started program with a clean settings store (unless keepSettings).
 frmMain* StartFresh(const QString& commandLine = {}, bool keepSettings = false);
 // Closes the running main window as the user would (close prompts must be scripted).
 void CloseMain();
+// Closes the active document window without a prompt and waits until it is gone.
+void CloseActiveDocumentDiscardingChanges();
 // Closes the running main window without any close prompt: every change is dropped.
 void CloseMainDiscardingChanges();
 

@@ -55,8 +55,6 @@ const std::vector<ShellItem>& ShellItems()
         {"mnuInsert", "mnuInsertFile", u" Sub Program ", "", NotYetAvailable},
         {"mnuInsert", "mnuInsertDate", u" Date ", "", NotYetAvailable},
 
-        {"Process", "ProcessSetup", u"Prosess setting ", "", NotYetAvailable},
-
         {"mnuTools", "mnuToolsAutoNo", u" Auto Sequence No.  Insert ", "",
             Checkable | NotYetAvailable},
         {"mnuTools", "mnuToolsNumberArrange", u"Sequence  number arrange (&A)", "",

@@ -7,6 +7,7 @@
 #include "app/frmMain.h"
 #include "common/Module1.h"
 #include "common/RuntimeError.h"
+#include "process/ProcessCommands.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -54,6 +55,7 @@ frmMain* StartUp(const QString& commandLine)
     LoadSettings(m);
     main->HideDocumentMenus();
     m.gDocClosed = false;
+    LoadProcessSetup(main);
     adaptToMachine(main, m);
     main->files()->LoadRecentFiles();
     main->show();

@@ -10,6 +10,8 @@
 #include "app/WindowCommands.h"
 #include "common/Module1.h"
 #include "documents/NcTextBox.h"
+#include "process/ProcessCommands.h"
+#include "process/ProcessMenus.h"
 #include "texttools/CodeMenus.h"
 
 #include <QApplication>
@@ -57,6 +59,7 @@ frmMain::frmMain(QWidget* parent)
     m_edits = new EditCommands(this);
     m_windows = new WindowCommands(this);
     m_help = new HelpCommands(this);
+    m_process = new ProcessCommands(this);
 
     buildMenus();
     buildToolBar();
@@ -73,6 +76,7 @@ frmMain::frmMain(QWidget* parent)
     m_edits->connectTo(this);
     m_windows->connectTo(this);
     m_help->connectTo(this);
+    m_process->connectTo(this);
 }
 
 frmMain::~frmMain()
@@ -104,6 +108,8 @@ void frmMain::buildMenus()
         m_actions.insert(a->objectName(), a);
     }
     BuildCodeMenus(m_menus.value(QStringLiteral("Gcode")), m_menus.value(QStringLiteral("Mcode")),
+        [this](QAction* a) { m_actions.insert(a->objectName(), a); });
+    BuildProcessMenu(m_menus.value(QStringLiteral("Process")),
         [this](QAction* a) { m_actions.insert(a->objectName(), a); });
     connect(m_menus.value(QStringLiteral("mnuView")), &QMenu::aboutToShow, this,
         &frmMain::rebuildWindowList);

@@ -14,6 +14,7 @@ class FileCommands;
 class EditCommands;
 class WindowCommands;
 class HelpCommands;
+class ProcessCommands;
 
 // The main window: the document area, the menu bar, the tool bar and the status bar. The commands
 // live in small controllers, one per menu.
@@ -77,6 +78,7 @@ private:
     EditCommands* m_edits;
     WindowCommands* m_windows;
     HelpCommands* m_help;
+    ProcessCommands* m_process;
     bool m_shuttingDown = false;
 };
 

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <array>
+
 // The state the whole program shares. The running program has one instance (module1()); pure
 // functions take the state they read and write by reference, so a test builds its own.
 struct Module1
@@ -54,6 +56,40 @@ struct Module1
 
     // Search state.
     QString gSearchText;
+
+    // Process generators: the cutting-condition table, the process values of the last accepted
+    // process dialog, the block under construction and the material values. Values the product
+    // keeps in single precision are held as doubles here, so a typed 10.2 stays 10.2.
+    static constexpr int kCutCondRows = 51;
+    static constexpr int kCutCondColumns = 13;
+    std::array<std::array<QString, kCutCondColumns>, kCutCondRows> gCutCond;
+    double gToolNumber = 0;
+    double gV = 0;
+    double gF = 0;
+    double gU = 0;
+    double gW = 0;
+    double gD = 0;
+    double gL = 0;
+    double gC = 0;
+    double gB = 0;
+    double gSZ = 0;
+    double gStartX = 0;
+    double gStartZ = 0;
+    double gStartC = 0;
+    double gEndX = 0;
+    double gEndZ = 0;
+    double gEndC = 0;
+    QString gSpindleCode;
+    QString gCoolantCode;
+    bool gProcessOk = false;
+    QString gProcessText;
+    double gSpindleSpeed = 0;
+    double gInnerDia = 0;
+    double gPZero = 0;
+    double gJawLength = 0;
+    double gJawPlan = 0;
+    double gMaterialOD = 0;
+    double gMaterialLength = 0;
 };
 
 // The running program's shared state.

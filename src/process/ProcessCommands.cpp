@@ -1,0 +1,134 @@
+#include "process/ProcessCommands.h"
+
+#include "app/Messages.h"
+#include "app/frmMain.h"
+#include "common/Module1.h"
+#include "documents/NcTextBox.h"
+#include "process/core/CutConditions.h"
+#include "process/core/ProcessBlock.h"
+#include "process/core/ProgramFrame.h"
+#include "process/frmProcess.h"
+#include "process/frmProcessSetup.h"
+#include "process/frmUGC.h"
+#include "process/generators/ProcessMenu.h"
+#include "texttools/InsertAtCaret.h"
+
+#include <QAction>
+
+#include <utility>
+
+namespace {
+frmProcessSetup* loadedProcessSetup(frmMain* main)
+{
+    return main->findChild<frmProcessSetup*>(
+        QStringLiteral("frmProcessSetup"), Qt::FindDirectChildrenOnly);
+}
+} // namespace
+
+void LoadProcessSetup(frmMain* main)
+{
+    auto* setup = loadedProcessSetup(main);
+    if (!setup)
+        setup = new frmProcessSetup(module1(), main);
+    setup->applyDuomillLayout(module1().gDuomill.toBool());
+}
+
+ProcessCommands::ProcessCommands(frmMain* main)
+    : QObject(main)
+    , m_main(main)
+{ }
+
+void ProcessCommands::connectTo(frmMain* main)
+{
+    const std::pair<const char*, void (ProcessCommands::*)()> commands[] = {
+        {"ProcessUGC", &ProcessCommands::ProcessUGC_Click},
+        {"ProcessSetup", &ProcessCommands::ProcessSetup_Click},
+        {"ProcessMT1", &ProcessCommands::ProcessMT1_Click},
+        {"ProcessMT3", &ProcessCommands::ProcessMT3_Click},
+    };
+    for (const auto& [control, slot] : commands)
+        connect(main->action(QLatin1String(control)), &QAction::triggered, this, slot);
+    for (const ProcessItem& item : ProcessItems()) {
+        if (item.kind == ProcessItem::Generator && item.available())
+            connect(main->action(QLatin1String(item.control)), &QAction::triggered, this,
+                [this, &item] { RunGenerator(item); });
+    }
+}
+
+void ProcessCommands::RunGenerator(const ProcessItem& generator)
+{
+    Module1& m = module1();
+    RunReportingErrors([&] {
+        if (generator.setUp) {
+            const DialogSetup setUp = generator.setUp(m);
+            {
+                // Unloaded when closed: every run starts from the designer state.
+                frmProcess dialog(m, m_main);
+                dialog.applySetUp(setUp, false);
+                dialog.FillProcessDialog(generator.row);
+                dialog.applySetUp(setUp, true);
+                dialog.exec();
+            }
+            if (!m.gProcessOk)
+                return;
+        }
+        generator.build(m);
+        InsertAtCaret(m.gProcessText);
+    });
+}
+
+void ProcessCommands::ProcessUGC_Click()
+{
+    Module1& m = module1();
+    RunReportingErrors([&] {
+        LoadCuttingConditions(m);
+        {
+            frmUGC dialog(m, m_main);
+            dialog.exec();
+        }
+        if (!m.gProcessOk)
+            return;
+        const QString graphicData = m.gProcessText;
+        const ProgramFrameText frame = BuildProgramFrame(m);
+        frmDocument* doc = m_main->activeDocument();
+        InsertAtCaret(frame.start, doc);
+        NcTextBox* text = doc->txtText();
+        // The processes are entered between the start and the end of the program.
+        const qint64 processes = text->SelStart();
+        InsertAtCaret(frame.rest, doc);
+        text->setSelStart(text->Text().size());
+        InsertAtCaret(graphicData, doc);
+        text->setSelStart(processes);
+    });
+}
+
+void ProcessCommands::ProcessSetup_Click()
+{
+    Module1& m = module1();
+    frmProcessSetup* dialog = loadedProcessSetup(m_main);
+    if (!dialog)
+        dialog = new frmProcessSetup(m, m_main);
+    dialog->loadValues();
+    dialog->exec();
+    delete dialog;
+    ShowDuomillItems();
+}
+
+void ProcessCommands::ProcessMT1_Click()
+{
+    RunReportingErrors([] { InsertAtCaret(AtcRequestText(module1(), 1)); });
+}
+
+void ProcessCommands::ProcessMT3_Click()
+{
+    RunReportingErrors([] { InsertAtCaret(AtcRequestText(module1(), 3)); });
+}
+
+void ProcessCommands::ShowDuomillItems()
+{
+    const bool duomill = module1().gDuomill.toBool();
+    for (const char* name : {"ProcessMT", "ProcessMDrillSlant", "ProcessMTapSlant",
+             "ProcessMKeySlant", "ProcessMCircle", "ProcessMPlanetTap"})
+        if (QAction* item = m_main->action(QLatin1String(name)))
+            item->setVisible(duomill);
+}

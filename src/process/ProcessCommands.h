@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+class frmMain;
+struct ProcessItem;
+
+// The Process menu: the generators with their common run, the material input with the program
+// frame, the machine parameters and the ATC ready-request items.
+class ProcessCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ProcessCommands(frmMain* main);
+    void connectTo(frmMain* main);
+
+    // The common run of a generator: dialog set-up, pre-fill, the dialog, and after OK the block
+    // built from the shared state and inserted at the caret. A run-time error anywhere shows its
+    // one message and inserts nothing.
+    void RunGenerator(const ProcessItem& generator);
+
+    void ProcessUGC_Click();
+    void ProcessSetup_Click();
+    void ProcessMT1_Click();
+    void ProcessMT3_Click();
+
+    // The items that only an ATC multi-tasking machine has, shown or hidden by gDuomill.
+    void ShowDuomillItems();
+
+private:
+    frmMain* m_main;
+};
+
+// Loads the machine parameters dialog at start-up, laid out for the machine type.
+void LoadProcessSetup(frmMain* main);

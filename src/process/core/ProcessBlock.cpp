@@ -1,0 +1,107 @@
+#include "process/core/ProcessBlock.h"
+
+#include "common/FormatNc.h"
+#include "common/Module1.h"
+
+namespace {
+const QString kLineEnd = QStringLiteral("\r\n");
+}
+
+void StartProcess(Module1& m, const QString& name)
+{
+    m.gProcessText = QStringLiteral("(-----< ") + name + QStringLiteral(" >-----)") + kLineEnd;
+}
+
+void AddLine(Module1& m, const QString& line)
+{
+    m.gProcessText += line + kLineEnd;
+}
+
+void AddTabLine(Module1& m)
+{
+    AddLine(m, QStringLiteral("\t"));
+}
+
+QString FormatNc(Variant& v)
+{
+    double value = v.toNumber();
+    const QString text = FormatNc(value);
+    v = value;
+    return text;
+}
+
+bool IsDuomill(const Module1& m)
+{
+    return m.gDuomill.toBool();
+}
+
+void AddToolData(Module1& m, std::initializer_list<ToolDataWord> words)
+{
+    if (!m.gToolFrom.toBool())
+        return;
+    const QString prefix = m.gTG ? QStringLiteral(" VGR") : QStringLiteral(" VTL");
+    QString line = QStringLiteral("NOEX");
+    for (const auto& [name, value] : words) {
+        const QString index = QLatin1Char('[') + FormatNc(m.gToolNumber) + QStringLiteral("]=");
+        line += prefix + QLatin1String(name) + index + value;
+    }
+    AddLine(m, line);
+}
+
+QString ToolWord(Module1& m, int repeats)
+{
+    if (m.gTG)
+        return QStringLiteral(" TG=") + FormatNc(m.gToolNumber) + QStringLiteral(" OG=1");
+    QString word = IsDuomill(m) ? QStringLiteral(" TL=") : QStringLiteral(" T");
+    for (int i = 0; i < repeats; ++i)
+        word += FormatTwoDigit(m.gToolNumber);
+    return word;
+}
+
+QString SequenceName(Module1& m)
+{
+    return QStringLiteral("NT") + FormatTwoDigit(m.gToolNumber);
+}
+
+namespace {
+void appendAtc(Module1& m, bool typeOne)
+{
+    if (!IsDuomill(m))
+        return;
+    if (m.gTG)
+        AddLine(m,
+            (typeOne ? QStringLiteral("N000 MT=1 TG=") : QStringLiteral("N000 MT=3 TG="))
+                + FormatNc(m.gToolNumber));
+    else
+        AddLine(m,
+            QStringLiteral("N000 MT=") + FormatNc(m.gToolNumber)
+                + (typeOne ? QStringLiteral("01") : QStringLiteral("03")));
+    AddLine(m, QStringLiteral("N000 ") + m.gAtcMacroType);
+}
+} // namespace
+
+void AppendAtcLTool(Module1& m)
+{
+    appendAtc(m, true);
+}
+
+void AppendAtcMTool(Module1& m)
+{
+    appendAtc(m, m.gTurretType == 1);
+}
+
+QString AtcRequestText(const Module1& m, int toolType)
+{
+    return QStringLiteral("N000 MT=") + QString::number(toolType)
+        + (m.gTG ? QStringLiteral(" TG=") : QString());
+}
+
+void AddReturn(Module1& m, const QString& move, const QString& words)
+{
+    if (IsDuomill(m)) {
+        AddLine(m, move + FormatNc(m.gAppX) + words);
+        AddLine(m, QStringLiteral("N000 G21 HP=4 M05 M63 M09"));
+    } else {
+        AddLine(m, move + FormatNc(m.gHomeX) + QStringLiteral(" Z") + FormatNc(m.gHomeZ) + words);
+    }
+}

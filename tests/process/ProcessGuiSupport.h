@@ -1,0 +1,69 @@
+#pragma once
+
+#include "TestSupport.h"
+#include "app/frmMain.h"
+#include "common/Module1.h"
+#include "common/ProgramFolder.h"
+#include "process/core/CutConditions.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+
+// A started program with a fresh shared state and one new, empty document.
+inline frmMain* StartWithDocument(bool keepSettings = false)
+{
+    module1() = Module1();
+    frmMain* main = StartFresh({}, keepSettings);
+    main->action(QStringLiteral("mnuFileNew"))->trigger();
+    return main;
+}
+
+inline QString ConditionFile(const QString& name)
+{
+    return ProgramFolder() + QLatin1String("/ cutting  condition /") + name;
+}
+
+// Loads one of the shipped cutting-condition files into the running program's table.
+inline void LoadConditionFile(const QString& name)
+{
+    module1().gCsvFileName = ConditionFile(name);
+    LoadCuttingConditions(module1());
+}
+
+template<typename T = QWidget> T* Control(QWidget* form, const QString& name)
+{
+    T* control = form->findChild<T*>(name);
+    if (!control)
+        qFatal("no control %s in %s", qPrintable(name), qPrintable(form->objectName()));
+    return control;
+}
+
+inline void Type(QWidget* form, const QString& field, const QString& text)
+{
+    Control<QLineEdit>(form, field)->setText(text);
+}
+
+inline void Click(QWidget* form, const QString& button)
+{
+    Control<QAbstractButton>(form, button)->click();
+}
+
+inline QString Caption(QWidget* form, const QString& label)
+{
+    return Control<QLabel>(form, label)->text();
+}
+
+inline QString Lines(const QStringList& lines)
+{
+    return lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
+}
+
+inline void Trigger(frmMain* main, const QString& control)
+{
+    QAction* a = main->action(control);
+    if (!a)
+        qFatal("no menu item %s", qPrintable(control));
+    a->trigger();
+}
