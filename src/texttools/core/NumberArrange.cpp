@@ -1,7 +1,9 @@
 #include "texttools/core/NumberArrange.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 
 namespace {
 const char16_t* const kProgramEnds[] = {u"M02", u"M2", u"M30", u"RTS"};
@@ -21,16 +23,31 @@ bool isWordEdge(QChar c)
     return c == u' ' || c == u'\n' || c == u'\r';
 }
 
-// Whether the first occurrence of the code in text[from, lineFeed) stands as a word of its own.
-bool endsProgram(QStringView text, qsizetype from, qsizetype lineFeed, QStringView code)
+// Whether the line handled last ends a program: the first occurrence of M02, M2, M30 or RTS in
+// text[from, lineFeed) stands as a word of its own (a blank, CR or LF on both sides). One pass
+// finds the first occurrence of each code.
+bool endsProgram(QStringView text, qsizetype from, qsizetype lineFeed)
 {
     if (from < 1 || from >= lineFeed)
         return false;
-    const qsizetype found = text.sliced(from, lineFeed - from).indexOf(code);
-    if (found < 0)
-        return false;
-    const qsizetype at = from + found;
-    return isWordEdge(text[at - 1]) && isWordEdge(text[at + code.size()]);
+    qsizetype first[std::size(kProgramEnds)];
+    std::fill(std::begin(first), std::end(first), -1);
+    for (qsizetype i = from; i < lineFeed; ++i) {
+        if (text[i] != u'M' && text[i] != u'R')
+            continue;
+        for (size_t c = 0; c < std::size(kProgramEnds); ++c) {
+            const QStringView code(kProgramEnds[c]);
+            if (first[c] < 0 && i + code.size() <= lineFeed && text.sliced(i, code.size()) == code)
+                first[c] = i;
+        }
+    }
+    for (size_t c = 0; c < std::size(kProgramEnds); ++c) {
+        const qsizetype at = first[c];
+        const qsizetype after = at + QStringView(kProgramEnds[c]).size();
+        if (at >= 0 && isWordEdge(text[at - 1]) && isWordEdge(text[after]))
+            return true;
+    }
+    return false;
 }
 
 bool leftAlone(QStringView line)
@@ -151,9 +168,7 @@ ArrangeResult ArrangeNumbers(const QString& text, qsizetype caret, const Arrange
     }
 
     for (;;) {
-        bool programEnd = false;
-        for (const char16_t* code : kProgramEnds)
-            programEnd = programEnd || endsProgram(out, checkFrom, checkLineFeed, code);
+        const bool programEnd = endsProgram(out, checkFrom, checkLineFeed);
         if (programEnd && options.stopAtProgramEnd) {
             out.append(source.sliced(lineStart));
             result.findPos = checkFrom;
