@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTest>
@@ -37,7 +38,9 @@ private:
     void poll();
     QList<std::function<void(QWidget*)>> m_steps;
     QList<Message> m_messages;
-    QWidget* m_last = nullptr;
+    // The window answered last; cleared when it is destroyed, since the next one may be built
+    // at the same address.
+    QPointer<QWidget> m_last;
     class QTimer* m_timer;
 };
 
