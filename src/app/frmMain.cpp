@@ -11,6 +11,7 @@
 #include "common/Module1.h"
 #include "documents/NcTextBox.h"
 #include "texttools/CodeMenus.h"
+#include "texttools/TextToolCommands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -73,6 +74,7 @@ frmMain::frmMain(QWidget* parent)
     m_edits->connectTo(this);
     m_windows->connectTo(this);
     m_help->connectTo(this);
+    (new TextToolCommands(this))->connectTo(this);
 }
 
 frmMain::~frmMain()
