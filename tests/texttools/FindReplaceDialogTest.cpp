@@ -77,15 +77,6 @@ private slots:
         QCOMPARE(box->SelStart(), 17);
     }
 
-    void findInDocumentBeyond16Bits()
-    {
-        NcTextBox* box = NewDocument(main, QString(40000, u'x') + u"G99"_qs);
-        QWidget* form = openFind(box);
-        Type(form, "txtFind", u"G99"_qs);
-        Click(form, "NextFind");
-        QCOMPARE(box->SelStart(), 40000);
-    }
-
     void nextFindRepeatsLastSearchBehindSelection()
     {
         NcTextBox* box = NewDocument(main, u"X1 X2 X3"_qs);

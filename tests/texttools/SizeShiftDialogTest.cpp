@@ -98,15 +98,6 @@ private slots:
         QTEST(said[0].text, "text");
     }
 
-    void divisionByZeroLeavesValues()
-    {
-        NcTextBox* box = NewDocument(main, u"X100 X0"_qs);
-        QWidget* form = open(u"X"_qs, u"/0"_qs);
-        const auto said = Answering([&] { Click(form, "AllChange"); });
-        QCOMPARE(box->Text(), u"X100 X0"_qs);
-        QCOMPARE(said[0].text, u"\"X\" not find."_qs);
-    }
-
     void handEditsAreChangedToo()
     {
         NcTextBox* box = NewDocument(main, Crlf(u"X1|X2"_qs));
