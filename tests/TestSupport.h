@@ -38,6 +38,8 @@ private:
     void poll();
     QList<std::function<void(QWidget*)>> m_steps;
     QList<Message> m_messages;
+    // The window answered last; cleared when it is destroyed, since the next one may be built
+    // at the same address.
     QPointer<QWidget> m_last;
     class QTimer* m_timer;
 };

@@ -13,6 +13,7 @@
 #include "process/ProcessCommands.h"
 #include "process/ProcessMenus.h"
 #include "texttools/CodeMenus.h"
+#include "texttools/TextToolCommands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -77,6 +78,7 @@ frmMain::frmMain(QWidget* parent)
     m_windows->connectTo(this);
     m_help->connectTo(this);
     m_process->connectTo(this);
+    (new TextToolCommands(this))->connectTo(this);
 }
 
 frmMain::~frmMain()

@@ -90,6 +90,16 @@ struct Module1
     double gJawPlan = 0;
     double gMaterialOD = 0;
     double gMaterialLength = 0;
+
+    // Text tools: the rest of the search state that find, replace and the calculation data
+    // change share, and the line feed the sequence number arrange works behind. Positions and
+    // counts are 64-bit: documents of any length.
+    QString gFindText;
+    QString gReplaceText;
+    qint64 gFindPos = 0;
+    qint64 gChangeCount = 0;
+    bool gFirstChange = true;
+    qint64 gLineFeed = 0;
 };
 
 // The running program's shared state.

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+class frmDocument;
+class NcTextBox;
+
+// The steps of find, replace and the calculation data change on the shared search state of
+// Module1. Each command step first takes the target's text afresh into gSearchText, so an edit
+// made by hand while a dialog is open is never written over by an older copy.
+
+// The target's text box; without a target window (closed meanwhile) the missing-document
+// message is shown and the result is null.
+NcTextBox* TargetText(frmDocument* target);
+
+// Takes the target's whole text into gSearchText.
+void TakeSearchText(NcTextBox* box);
+
+// Searches gFindText from gFindPos, selects what it finds and moves gFindPos behind it.
+bool FindNext(NcTextBox* box);
+
+// Replaces the text found last (at the selection start) by gReplaceText; gFindPos goes behind
+// the replacement. Nothing happens when the text to find no longer stands there.
+void ReplaceSelected(NcTextBox* box);
+
+// Changes the value behind the letters found last by the calculation; gFindPos goes one
+// character behind the letters.
+void ShiftSelected(NcTextBox* box, const QString& calculation);
+
+// "All Change" of the replace dialog from gFindPos, written to the text box at once.
+void ReplaceAllFromFindPos(NcTextBox* box);
+
+// "All Change" of the calculation data change; false (after a message) when the letters would
+// change the text without end and nothing was changed.
+bool ShiftAllFromFindPos(NcTextBox* box, const QString& calculation);
