@@ -8,8 +8,10 @@
 #include "app/StatusBar.h"
 #include "app/ToolBarButtons.h"
 #include "app/WindowCommands.h"
+#include "calc/CalcCommands.h"
 #include "common/Module1.h"
 #include "documents/NcTextBox.h"
+#include "documents/PrintCommands.h"
 #include "texttools/CodeMenus.h"
 
 #include <QApplication>
@@ -73,6 +75,8 @@ frmMain::frmMain(QWidget* parent)
     m_edits->connectTo(this);
     m_windows->connectTo(this);
     m_help->connectTo(this);
+    (new PrintCommands(this))->connectTo(this);
+    (new CalcCommands(this))->connectTo(this);
 }
 
 frmMain::~frmMain()
