@@ -54,6 +54,12 @@ struct Module1
 
     // Search state.
     QString gSearchText;
+
+    // Printing: the measures of the print job under way, in millimetres.
+    int gPrintLineHeight = 0;
+    int gPrintRight = 0;
+    int gPrintLines = 0;
+    int gPrintPage = 0;
 };
 
 // The running program's shared state.
