@@ -124,6 +124,10 @@ private slots:
             QStringList(12, QStringLiteral("-")));
         row("allPointsCoincide", {"20", "0", "45", "20", "0", "-45", ""},
             QStringList {"20", "0"} + none);
+        // Angles more than half a turn apart: the centre still lies inside the corner.
+        row("cornerBeyondHalfTurn", {"40", "20", "180", "60", "-10", "-45", "2"},
+            {"40", "0", "44", "0.828", "40", "0.828", "2", "0", "41.171", "-0.586", "1.414",
+                "1.414"});
         row("radiusZero_cornerIsTheCrossing", {"20", "0", "45", "40", "20", "180", "0"},
             {"40", "10", "40", "10", "40", "10", "0", "0", "40", "10", "0", "0"});
     }
@@ -142,6 +146,22 @@ private slots:
         QVERIFY(drawing.scale.width > 0 && drawing.scale.height > 0);
         QVERIFY(qFuzzyCompare(
             drawing.scale.width / drawing.scale.height, kPictureWidth / kPictureHeight));
+    }
+
+    void arcCentreIsTheRadiusFromBothTangentPoints()
+    {
+        for (int a1 = -175; a1 <= 180; a1 += 35) {
+            for (int a2 = -180; a2 <= 180; a2 += 25) {
+                if ((a1 - a2) % 180 == 0)
+                    continue;
+                TwoLineFields f = typed(
+                    {"40", "0", QString::number(a1), "60", "-10", QString::number(a2), "5"});
+                CalcTwoLines(f, kPi);
+                const QByteArray where = QByteArray::number(a1) + ' ' + QByteArray::number(a2);
+                QVERIFY2(std::abs(std::hypot(f.i1.toDouble(), f.k1.toDouble()) - 5) < 0.005, where);
+                QVERIFY2(std::abs(std::hypot(f.i2.toDouble(), f.k2.toDouble()) - 5) < 0.005, where);
+            }
+        }
     }
 
     void withoutLineOne_nothingHappens()
@@ -209,6 +229,9 @@ private slots:
         QVERIFY(d.scale.height > 0);
         QVERIFY(d.scale.top < -10 && d.scale.top + d.scale.height > -10);
         QVERIFY(d.scale.left < 0 && d.scale.left + d.scale.width > 0);
+        // With no way from the point to the crossing, each line is drawn through it both ways.
+        for (const QLineF& line : d.lines)
+            QVERIFY(near(line.center(), QPointF(0, -10)) && line.length() > d.scale.width);
 
         // Parallel lines: both shown through their points, nothing computed.
         f = typed({"20", "0", "0", "40", "20", "0"});

@@ -12,6 +12,8 @@ struct LineAngleFields
     QString angle;
     QString x2;
     QString z2;
+
+    bool operator==(const LineAngleFields&) const = default;
 };
 
 // X2 has been left: with X1, Z1, A and X2 filled in, Z2 is completed. A line along Z (an angle of

@@ -12,6 +12,8 @@ namespace {
 constexpr double kParallel = 1e-9;
 // The extent shown around a drawing whose points all coincide.
 constexpr double kNominalSpan = 10;
+// Closer than this (in millimetres) a given point is the crossing.
+constexpr double kSamePoint = 1e-6;
 
 struct Line
 {
@@ -28,7 +30,7 @@ struct Crossing
 
 struct Arc
 {
-    double cx, cz, t1x, t1z, t2x, t2z;
+    double cx = 0, cz = 0, t1x = 0, t1z = 0, t2x = 0, t2z = 0;
 };
 
 double radians(const QString& degrees, double pi)
@@ -78,10 +80,23 @@ std::optional<Arc> cornerArc(
     // Distance from the crossing to each tangent point, and to the centre.
     const double d = std::fabs(radius / tanH);
     const double l = std::sqrt(d * d + radius * radius);
-    const double theta = pi - l1.a + h;
-    const Arc arc {c.x - 2 * l * std::sin(theta), c.z + l * std::cos(theta),
-        c.x - 2 * d * std::sin(pi - l1.a), c.z + d * std::cos(pi - l1.a),
-        c.x - 2 * d * std::sin(l2.a), c.z - d * std::cos(l2.a)};
+    // Each tangent point lies back along its line from the crossing, against the direction
+    // (cos a, sin a) in which the line runs towards the crossing.
+    Arc arc;
+    arc.t1x = c.x - 2 * d * std::sin(pi - l1.a);
+    arc.t1z = c.z + d * std::cos(pi - l1.a);
+    arc.t2x = c.x - 2 * d * std::sin(l2.a);
+    arc.t2z = c.z - d * std::cos(l2.a);
+    // The centre lies on the bisector between the two tangent points' directions. (The angle
+    // pi - a1 + h names the same direction only while the angles differ by less than 180
+    // degrees; beyond that it points into the opposite corner.)
+    const double bz = -(std::cos(l1.a) + std::cos(l2.a));
+    const double br = -(std::sin(l1.a) + std::sin(l2.a));
+    const double length = std::hypot(bz, br);
+    if (length == 0)
+        return std::nullopt;
+    arc.cz = c.z + l * bz / length;
+    arc.cx = c.x + 2 * l * br / length;
     if (!finite({arc.cx, arc.cz, arc.t1x, arc.t1z, arc.t2x, arc.t2z}))
         return std::nullopt;
     return arc;
@@ -115,16 +130,6 @@ std::optional<PictureScale> fitScale(
     return s;
 }
 
-// A line from its given point on beyond the crossing, one picture width long.
-QLineF towardsCrossing(const Line& l, const Crossing& c, double width)
-{
-    const double dz = std::fabs(std::cos(l.a) * width);
-    const double dr = std::fabs(std::sin(l.a) * width);
-    const double z = c.z > l.z ? l.z + dz : l.z - dz;
-    const double r = c.x > l.x ? l.x / 2 + dr : l.x / 2 - dr;
-    return QLineF(l.z, -l.x / 2, z, -r);
-}
-
 // A line through its given point, one picture width to either side.
 QLineF throughPoint(const Line& l, double width)
 {
@@ -132,6 +137,20 @@ QLineF throughPoint(const Line& l, double width)
     const double dr = std::sin(l.a) * width;
     return QLineF(l.z - dz, -(l.x / 2 - dr), l.z + dz, -(l.x / 2 + dr));
 }
+
+// A line from its given point on beyond the crossing, one picture width long. A point that is
+// the crossing itself shows no way to go: the line is drawn through it both ways.
+QLineF towardsCrossing(const Line& l, const Crossing& c, double width)
+{
+    if (std::fabs(c.z - l.z) < kSamePoint && std::fabs(c.x - l.x) < kSamePoint)
+        return throughPoint(l, width);
+    const double dz = std::fabs(std::cos(l.a) * width);
+    const double dr = std::fabs(std::sin(l.a) * width);
+    const double z = c.z > l.z ? l.z + dz : l.z - dz;
+    const double r = c.x > l.x ? l.x / 2 + dr : l.x / 2 - dr;
+    return QLineF(l.z, -l.x / 2, z, -r);
+}
+
 } // namespace
 
 TwoLineDrawing CalcTwoLines(TwoLineFields& f, double pi)
