@@ -37,20 +37,27 @@ void frmLineAngle::writeFields(const LineAngleFields& f)
     ui->Text3->setText(f.angle);
     ui->Text4->setText(f.x2);
     ui->Text5->setText(f.z2);
+    m_completed = std::make_unique<LineAngleFields>(f);
+}
+
+void frmLineAngle::complete(void (*completion)(LineAngleFields&))
+{
+    LineAngleFields f = fields();
+    if (m_completed && *m_completed == f)
+        return;
+    completion(f);
+    if (f != fields())
+        writeFields(f);
 }
 
 void frmLineAngle::Text4_LostFocus()
 {
-    LineAngleFields f = fields();
-    CompleteFromX2(f);
-    writeFields(f);
+    complete(CompleteFromX2);
 }
 
 void frmLineAngle::Text5_LostFocus()
 {
-    LineAngleFields f = fields();
-    CompleteFromZ2(f);
-    writeFields(f);
+    complete(CompleteFromZ2);
 }
 
 void frmLineAngle::insertAndUnload(const QString& text)

@@ -30,8 +30,13 @@ public:
 private:
     LineAngleFields fields() const;
     void writeFields(const LineAngleFields& fields);
+    void complete(void (*completion)(LineAngleFields&));
     void insertAndUnload(const QString& text);
     void drawSketch();
 
     std::unique_ptr<Ui::frmLineAngle> ui;
+    // The fields as the last completion left them. Leaving a field with nothing changed since
+    // does not complete again: that would compute back from the value just cut to three decimals
+    // and overwrite what the user typed (an X2 of 40 would become 39.999).
+    std::unique_ptr<LineAngleFields> m_completed;
 };

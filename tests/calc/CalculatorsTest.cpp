@@ -207,6 +207,22 @@ private slots:
         QCOMPARE(ActiveText()->Text(), inserted);
     }
 
+    void lineAngle_tabbingOnKeepsTypedX2()
+    {
+        QPointer<QWidget> form = openForm(m_main, "LineAngle", "frmLineAngle");
+        for (const auto& [name, text] :
+            {std::pair {"Text1", "20"}, {"Text2", "0"}, {"Text3", "30"}, {"Text4", "40"}})
+            typeAndLeave(form, QString::fromLatin1(name), QString::fromLatin1(text));
+        QCOMPARE(field(form, "Text5")->text(), QStringLiteral("17.32"));
+        QCOMPARE(QApplication::focusWidget(), field(form, "Text5"));
+        // Z2 was cut to three decimals: computing X2 back from it would give 39.999.
+        QTest::keyClick(field(form, "Text5"), Qt::Key_Tab);
+        QCOMPARE(field(form, "Text4")->text(), QStringLiteral("40"));
+        // Typing a new Z2 completes X2 as before.
+        typeAndLeave(form, QStringLiteral("Text5"), QStringLiteral("10"));
+        QCOMPARE(field(form, "Text4")->text(), QStringLiteral("31.547"));
+    }
+
     void lineAngle_cancelUnloads()
     {
         QPointer<QWidget> form = openForm(m_main, "LineAngle", "frmLineAngle");
