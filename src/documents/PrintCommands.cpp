@@ -39,12 +39,10 @@ void PrintCommands::mnuFilePrint_Click()
 void PrintCommands::mnuFileFont_Click()
 {
     Module1& m = module1();
-    QFont font = ProgramFont(m.gScreenFontName, m.gScreenFontSize);
-    if (!ChooseFont(m_main, font))
+    const std::optional<QFont> font = ChooseFont(m_main, m.gScreenFontName, m.gScreenFontSize);
+    if (!font)
         return;
-    m.gScreenFontName = font.family();
-    m.gScreenFontSize = WholePoints(font);
     // Every open program shows the new font at once; new ones get its name and size.
     for (frmDocument* doc : m_main->documents())
-        doc->txtText()->setScreenFont(font);
+        doc->txtText()->setScreenFont(*font);
 }

@@ -49,11 +49,7 @@ void PrintSetting::Command1_Click()
 void PrintSetting::Command2_Click()
 {
     Module1& m = module1();
-    QFont font = ProgramFont(m.gPrintFontName, m.gPrintFontSize);
-    if (!ChooseFont(this, font))
-        return;
-    m.gPrintFontName = font.family();
-    m.gPrintFontSize = WholePoints(font);
+    ChooseFont(this, m.gPrintFontName, m.gPrintFontSize);
 }
 
 void PrintSetting::Command3_Click()

@@ -15,18 +15,16 @@ QFont ProgramFont(const QString& family, int pointSize)
     return font;
 }
 
-int WholePoints(const QFont& font)
+std::optional<QFont> ChooseFont(QWidget* parent, QString& family, int& pointSize)
 {
-    return static_cast<int>(std::nearbyint(font.pointSizeF()));
-}
-
-bool ChooseFont(QWidget* parent, QFont& font)
-{
-    QFontDialog dialog(font, parent);
+    QFontDialog dialog(ProgramFont(family, pointSize), parent);
     dialog.setObjectName(QStringLiteral("dlgCommonDialog"));
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted)
-        return false;
-    font = dialog.selectedFont();
-    return true;
+        return std::nullopt;
+    const QFont font = dialog.selectedFont();
+    family = font.family();
+    // The settings keep whole points.
+    pointSize = static_cast<int>(std::nearbyint(font.pointSizeF()));
+    return font;
 }

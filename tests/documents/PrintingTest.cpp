@@ -36,26 +36,21 @@ QStringList pdfLines(const QString& pdf, int page, QRectF region = {})
     return lines;
 }
 
-int pdfPages(const QString& pdf)
+// A line of pdfinfo's report, such as "Pages" or "Page size".
+QString pdfInfo(const QString& pdf, const QString& key)
 {
     QProcess p;
     p.start(QStringLiteral("pdfinfo"), {pdf});
     p.waitForFinished();
     for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n'))
-        if (line.startsWith(QLatin1String("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    return 0;
+        if (line.startsWith(key + u':'))
+            return line.mid(key.size() + 1).trimmed();
+    return {};
 }
 
-QString pdfPageSize(const QString& pdf)
+int pdfPages(const QString& pdf)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
-    p.waitForFinished();
-    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n'))
-        if (line.startsWith(QLatin1String("Page size:")))
-            return line.mid(10).trimmed();
-    return {};
+    return pdfInfo(pdf, QStringLiteral("Pages")).toInt();
 }
 
 // A program of numbered blocks with one comment too long for a printed line.
@@ -292,8 +287,8 @@ private slots:
         // The next print comes out landscape and survives a restart.
         newProgram({QStringLiteral("N0001 G00 X100")});
         const QString pdf = printToPdf(QStringLiteral("landscape.pdf"));
-        QVERIFY2(
-            pdfPageSize(pdf).startsWith(QLatin1String("842 x 595")), qPrintable(pdfPageSize(pdf)));
+        QVERIFY2(pdfInfo(pdf, QStringLiteral("Page size")).startsWith(QLatin1String("842 x 595")),
+            qPrintable(pdfInfo(pdf, QStringLiteral("Page size"))));
         QVERIFY(pdfLines(pdf, 1).contains(QStringLiteral("N0001 G00 X100")));
         cleanup();
         CloseMain();
