@@ -4,7 +4,7 @@
 BUILD   ?= build
 PREFIX  ?= /usr/local
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqscintilla2-qt6-dev \
-            libgl-dev fonts-ipafont-gothic xvfb xauth
+            libgl-dev fonts-ipafont-gothic xvfb xauth poppler-utils
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build run test bench install format clean

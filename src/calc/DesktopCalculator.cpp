@@ -6,7 +6,7 @@ const QStringList& DesktopCalculators()
 {
     static const QStringList programs = {QStringLiteral("gnome-calculator"),
         QStringLiteral("kcalc"), QStringLiteral("galculator"), QStringLiteral("mate-calc"),
-        QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc")};
+        QStringLiteral("xcalc"), QStringLiteral("qalculate-gtk")};
     return programs;
 }
 

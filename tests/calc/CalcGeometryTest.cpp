@@ -267,14 +267,6 @@ private slots:
             QVERIFY(near(result->p2(), clipped.p2()));
         }
     }
-
-    void pixelsAndBack()
-    {
-        const PictureScale s {-2, -22, 24, 12};
-        const QSizeF area(600, 300);
-        QCOMPARE(ToPixels(s, area, QPointF(10, -16)), QPointF(300, 150));
-        QCOMPARE(ToUser(s, area, QPointF(300, 150)), QPointF(10, -16));
-    }
 };
 
 QTEST_GUILESS_MAIN(CalcGeometryTest)

@@ -15,17 +15,24 @@
 #include <QTemporaryDir>
 
 namespace {
+QWidget* shown(const char* form)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == QLatin1String(form))
+            return w;
+    return nullptr;
+}
+
 QWidget* openForm(frmMain* main, const char* command, const char* form)
 {
     main->action(QString::fromLatin1(command))->trigger();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->objectName() == QLatin1String(form)) {
-            w->activateWindow();
-            if (!QTest::qWaitForWindowActive(w))
-                qWarning("the calculator did not become active");
-            return w;
-        }
-    return nullptr;
+    QWidget* w = shown(form);
+    if (w) {
+        w->activateWindow();
+        if (!QTest::qWaitForWindowActive(w))
+            qWarning("the calculator did not become active");
+    }
+    return w;
 }
 
 QLineEdit* field(QWidget* form, const QString& name)
@@ -124,6 +131,21 @@ private slots:
         QTRY_VERIFY(!form);
         QCOMPARE(ActiveText()->Text(), QStringLiteral("S") + inserted + QStringLiteral("\r\n"));
         QVERIFY(script.messages().isEmpty());
+    }
+
+    void rpm_byShortcutAndToolBar()
+    {
+        QCOMPARE(m_main->action(QStringLiteral("mnuToolsrpm"))->text(),
+            QStringLiteral("Spindle Speed Calculation (&N)"));
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        QTest::keyClick(ActiveText(), Qt::Key_N, Qt::ControlModifier);
+        QPointer<QWidget> form = shown("RPM");
+        QVERIFY(form);
+        form->close();
+        QTRY_VERIFY(!form);
+        m_main->toolBarButton(QStringLiteral(" Spindle Speed Calculation "))->trigger();
+        QVERIFY(shown("RPM"));
     }
 
     void rpm_withoutSpeed_backToSpeed()
