@@ -4,7 +4,7 @@
 BUILD   ?= build
 PREFIX  ?= /usr/local
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqscintilla2-qt6-dev \
-            libqt6svg6 libgl-dev fonts-ipafont-gothic xvfb xauth imagemagick
+            libqt6svg6 libgl-dev fonts-ipafont-gothic xvfb xauth imagemagick poppler-utils
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build run test bench install format clean

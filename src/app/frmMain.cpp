@@ -8,8 +8,10 @@
 #include "app/StatusBar.h"
 #include "app/ToolBarButtons.h"
 #include "app/WindowCommands.h"
+#include "calc/CalcCommands.h"
 #include "common/Module1.h"
 #include "documents/NcTextBox.h"
+#include "documents/PrintCommands.h"
 #include "process/ProcessCommands.h"
 #include "process/ProcessMenus.h"
 #include "texttools/CodeMenus.h"
@@ -79,6 +81,8 @@ frmMain::frmMain(QWidget* parent)
     m_help->connectTo(this);
     m_process->connectTo(this);
     (new TextToolCommands(this))->connectTo(this);
+    (new PrintCommands(this))->connectTo(this);
+    (new CalcCommands(this))->connectTo(this);
 }
 
 frmMain::~frmMain()

@@ -100,6 +100,12 @@ struct Module1
     qint64 gChangeCount = 0;
     bool gFirstChange = true;
     qint64 gLineFeed = 0;
+
+    // Printing: the measures of the print job under way, in millimetres.
+    int gPrintLineHeight = 0;
+    int gPrintRight = 0;
+    int gPrintLines = 0;
+    int gPrintPage = 0;
 };
 
 // The running program's shared state.

@@ -1,11 +1,11 @@
 #include "documents/NcTextBox.h"
 
 #include "common/Module1.h"
+#include "documents/ProgramFont.h"
 #include "documents/core/AutoNumber.h"
 
 #include <Qsci/qscicommandset.h>
 
-#include <QFontDatabase>
 #include <QKeyEvent>
 
 namespace {
@@ -128,11 +128,11 @@ void NcTextBox::updateLineNumberMargin()
 
 void NcTextBox::setScreenFont(const QString& family, int pointSize)
 {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (QFontDatabase::families().contains(family, Qt::CaseInsensitive))
-        font.setFamily(family);
-    if (pointSize > 0)
-        font.setPointSize(pointSize);
+    setScreenFont(ProgramFont(family, pointSize));
+}
+
+void NcTextBox::setScreenFont(const QFont& font)
+{
     setFont(font);
     setMarginsFont(font);
     updateLineNumberMargin();

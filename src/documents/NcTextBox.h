@@ -38,6 +38,7 @@ public:
     void setDataChanged(bool changed);
 
     void setScreenFont(const QString& family, int pointSize);
+    void setScreenFont(const QFont& font);
 
     // Keys the main window's menus own: the editor neither binds nor swallows them.
     static void setMenuShortcuts(const QList<QKeySequence>& keys);

@@ -123,7 +123,8 @@ private slots:
     void returnHomeOrByG21()
     {
         Module1 m;
-        m.gHomeX = QStringLiteral("450.5"); // as read from the settings store
+        const Variant homeAsRead(QStringLiteral("450.5")); // as read from the settings store
+        m.gHomeX = homeAsRead;
         m.gHomeZ = 300.0;
         m.gAppX = 180.0;
         AddReturn(m, QStringLiteral("N000     X"), QStringLiteral(" M63"));

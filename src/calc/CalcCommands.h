@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class frmMain;
+class RPM;
+class frmLineAngle;
+class frmLineRLine;
+
+// The calculators of the Tool and Point calculation menus. Each calculator writes into the
+// document that was active when it was opened.
+class CalcCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CalcCommands(frmMain* main);
+    void connectTo(frmMain* main);
+
+    void mnuToolsrpm_Click();
+    void mnuToolsCalculator_Click();
+    void LineAngle_Click();
+    void LineCircleLine_Click();
+
+private:
+    // Opens the calculator, or brings the open one to the front, for the active document.
+    template<typename Form> void openFor(QPointer<Form>& form);
+
+    frmMain* m_main;
+    QPointer<RPM> m_rpm;
+    QPointer<frmLineAngle> m_lineAngle;
+    QPointer<frmLineRLine> m_lineRLine;
+};

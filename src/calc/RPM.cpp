@@ -1,0 +1,41 @@
+#include "calc/RPM.h"
+#include "ui_RPM.h"
+
+#include "calc/CalcSupport.h"
+#include "common/Basic.h"
+#include "common/FormatNc.h"
+#include "common/RuntimeError.h"
+
+#include <cmath>
+
+RPM::RPM(QWidget* parent)
+    : CalculatorDialog(parent)
+    , ui(std::make_unique<Ui::RPM>())
+{
+    ui->setupUi(this);
+    OnEnter(ui->V, [this] { V_KeyPress(); });
+    OnEnter(ui->Diameter, [this] { Diameter_KeyPress(); });
+    ui->V->setFocus();
+}
+
+RPM::~RPM() = default;
+
+void RPM::V_KeyPress()
+{
+    ui->Diameter->setFocus();
+}
+
+void RPM::Diameter_KeyPress()
+{
+    if (ui->V->text().isEmpty()) {
+        ui->V->setFocus();
+        return;
+    }
+    try {
+        // A diameter of 0 divides by zero: the dialog closes without a word, as it always has.
+        const double speed = SpindleSpeed(Val(ui->V->text()), Val(ui->Diameter->text()));
+        if (std::isfinite(speed))
+            insertIntoTarget(NumberText(speed));
+    } catch (const RuntimeError&) { }
+    close();
+}
