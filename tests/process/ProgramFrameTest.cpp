@@ -28,7 +28,6 @@ Module1 machine(const QString& options, float maxS = 2500, double homeX = 500, d
     return m;
 }
 
-
 MaterialFields material(const QString& pZero, const QString& jawLength, const QString& jawPlan,
     const QString& length, const QString& outside, const QString& inside)
 {
@@ -211,7 +210,6 @@ private slots:
         QCOMPARE(m.gInnerDia, 20.0);
     }
 };
-
 
 QTEST_GUILESS_MAIN(ProgramFrameTest)
 #include "ProgramFrameTest.moc"
