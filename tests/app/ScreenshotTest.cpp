@@ -4,6 +4,7 @@
 #include "documents/NcTextBox.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QMenu>
@@ -49,6 +50,58 @@ private slots:
                 qPrintable(menu->objectName()));
             keep(menu, QStringLiteral("menu-") + menu->objectName());
             menu->hide();
+        }
+        CloseMainDiscardingChanges();
+    }
+
+    void everyDialogFitsASmallScreen_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<bool>("modal");
+        QTest::newRow("find") << "mnuSearchFind" << "frmFind" << false;
+        QTest::newRow("replace") << "mnuSearchReplace" << "frmReplace" << false;
+        QTest::newRow("dataChange") << "mnuToolsSizeShift" << "frmSizeShift" << false;
+        QTest::newRow("arrange") << "mnuToolsNumberArrange" << "frmNumberArrange" << false;
+        QTest::newRow("spindleSpeed") << "mnuToolsrpm" << "RPM" << false;
+        QTest::newRow("lineAngle") << "LineAngle" << "frmLineAngle" << false;
+        QTest::newRow("twoLines") << "LineCircleLine" << "frmLineRLine" << false;
+        QTest::newRow("printSetting") << "mnuFilePrinterSetup" << "PrintSetting" << true;
+        QTest::newRow("parameters") << "ProcessSetup" << "frmProcessSetup" << true;
+        QTest::newRow("material") << "ProcessUGC" << "frmUGC" << true;
+        QTest::newRow("drill") << "ProcessDrillHss" << "frmProcess" << true;
+    }
+    void everyDialogFitsASmallScreen()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, form);
+        QFETCH(bool, modal);
+        frmMain* main = StartFresh();
+        main->action(QStringLiteral("mnuFileNew"))->trigger();
+        QAction* item = main->action(command);
+        QVERIFY2(item && item->isEnabled(), qPrintable(command));
+        const auto look = [this, form](QWidget* w) {
+            QCOMPARE(w->objectName(), form);
+            QVERIFY2(w->width() <= 1024 && w->height() <= 740, qPrintable(form));
+            keep(w, QStringLiteral("dialog-") + form);
+        };
+        if (modal) {
+            ModalScript script;
+            script.then([look](QWidget* w) {
+                look(w);
+                static_cast<QDialog*>(w)->reject();
+            });
+            item->trigger();
+            QCOMPARE(script.pendingSteps(), 0);
+        } else {
+            item->trigger();
+            QWidget* w = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->objectName() == form && top->isVisible())
+                    w = top;
+            QVERIFY2(w, qPrintable(form));
+            look(w);
+            w->close();
         }
         CloseMainDiscardingChanges();
     }
