@@ -1,6 +1,7 @@
 #include "process/generators/ProcessMenu.h"
 
 #include "process/generators/DrillProcesses.h"
+#include "process/generators/GrooveProcesses.h"
 
 namespace {
 constexpr auto Submenu = ProcessItem::Submenu;
@@ -32,9 +33,9 @@ const std::vector<ProcessItem>& ProcessItems()
         {"ProcessFIN", "ProcessFINPLANOD", u" PLAN + UTV. ", Generator, 7},
 
         {"Process", "ProcessGroove", u" Groove ", Submenu},
-        {"ProcessGroove", "ProcessGroovePLAN", u" PLAN ", Generator, 11},
-        {"ProcessGroove", "ProcessGrooveOD", u" UTV. ", Generator, 12},
-        {"ProcessGroove", "ProcessGrooveID", u"  INV. ", Generator, 13},
+        {"ProcessGroove", "ProcessGroovePLAN", u" PLAN ", Generator, 11, SetUpGroovePlan, BuildGroovePlan},
+        {"ProcessGroove", "ProcessGrooveOD", u" UTV. ", Generator, 12, SetUpGrooveOd, BuildGrooveOd},
+        {"ProcessGroove", "ProcessGrooveID", u"  INV. ", Generator, 13, SetUpGrooveId, BuildGrooveId},
 
         {"Process", "ProcessThread", u" Thread ", Submenu},
         {"ProcessThread", "ProcessThreadPLAN", u" PLAN ", Generator, 14},
