@@ -2,6 +2,7 @@
 
 #include "process/generators/DrillProcesses.h"
 #include "process/generators/GrooveProcesses.h"
+#include "process/generators/ThreadProcesses.h"
 
 namespace {
 constexpr auto Submenu = ProcessItem::Submenu;
@@ -38,9 +39,9 @@ const std::vector<ProcessItem>& ProcessItems()
         {"ProcessGroove", "ProcessGrooveID", u"  INV. ", Generator, 13, SetUpGrooveId, BuildGrooveId},
 
         {"Process", "ProcessThread", u" Thread ", Submenu},
-        {"ProcessThread", "ProcessThreadPLAN", u" PLAN ", Generator, 14},
-        {"ProcessThread", "ProcessThreadOD", u" UTV. ", Generator, 15},
-        {"ProcessThread", "ProcessThreadID", u"  INV. ", Generator, 16},
+        {"ProcessThread", "ProcessThreadPLAN", u" PLAN ", Generator, 14, SetUpThreadPlan, BuildThreadPlan},
+        {"ProcessThread", "ProcessThreadOD", u" UTV. ", Generator, 15, SetUpThreadOd, BuildThreadOd},
+        {"ProcessThread", "ProcessThreadID", u"  INV. ", Generator, 16, SetUpThreadId, BuildThreadId},
 
         {"Process", "ProcessMDrill", u" M-axis  Drill ", Submenu},
         {"ProcessMDrill", "ProcessMDrillPLAN", u" PLAN ", Generator, 17},
