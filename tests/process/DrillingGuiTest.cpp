@@ -16,19 +16,6 @@ class DrillingGuiTest : public QObject
 
     frmMain* m_main = nullptr;
 
-    static QStringList visibleFieldsInTabOrder(QWidget* dialog)
-    {
-        QStringList order;
-        QWidget* start = Control(dialog, QStringLiteral("ToolNumber"));
-        QWidget* w = start;
-        do {
-            if (qobject_cast<QLineEdit*>(w) && w->isVisibleTo(dialog))
-                order.append(w->objectName());
-            w = w->nextInFocusChain();
-        } while (w != start);
-        return order;
-    }
-
 private slots:
     void init()
     {
@@ -66,7 +53,7 @@ private slots:
             QVERIFY(Control<QLineEdit>(w, "EndZ")->text().isEmpty());
             QVERIFY(Control<QRadioButton>(w, "SpindleCW")->isChecked());
             QVERIFY(Control<QRadioButton>(w, "CoolantON")->isChecked());
-            QCOMPARE(visibleFieldsInTabOrder(w),
+            QCOMPARE(VisibleFieldsInTabOrder(w),
                 QStringList({"ToolNumber", "V", "F", "U", "D", "L", "StartZ", "EndZ"}));
             Type(w, "ToolNumber", "5");
             Type(w, "V", "20");

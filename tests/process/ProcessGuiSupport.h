@@ -67,3 +67,17 @@ inline void Trigger(frmMain* main, const QString& control)
         qFatal("no menu item %s", qPrintable(control));
     a->trigger();
 }
+
+// The fields of the process dialog a user sees, in the order TAB walks them.
+inline QStringList VisibleFieldsInTabOrder(QWidget* dialog)
+{
+    QStringList order;
+    QWidget* start = Control(dialog, QStringLiteral("ToolNumber"));
+    QWidget* w = start;
+    do {
+        if (qobject_cast<QLineEdit*>(w) && w->isVisibleTo(dialog))
+            order.append(w->objectName());
+        w = w->nextInFocusChain();
+    } while (w != start);
+    return order;
+}

@@ -57,10 +57,11 @@ private slots:
             QStringList({" C-axis ", " Z-axis "}));
         QCOMPARE(captions(main->action("ProcessMT")->menu()), QStringList({"L Tool", "M Tool"}));
         for (const char* on : {"ProcessUGC", "ProcessDrillHss", "ProcessDrillU", "ProcessMT1",
-                 "ProcessMT3", "ProcessSetup"})
+                 "ProcessMT3", "ProcessSetup", "ProcessGroovePLAN", "ProcessGrooveOD",
+                 "ProcessGrooveID", "ProcessThreadPLAN", "ProcessThreadOD", "ProcessThreadID"})
             QVERIFY2(main->action(QLatin1String(on))->isEnabled(), on);
         // Items whose generator is still to come, and the ones that never have an action.
-        for (const char* off : {"ProcessGROVOD", "ProcessFINID", "ProcessThreadPLAN",
+        for (const char* off : {"ProcessGROVOD", "ProcessFINID", "ProcessMDrillPLAN",
                  "ProcessMKeySlant", "ProcessMeasuerOutside", "ProcessMPlanetTapPLAN",
                  "ProcessMPlanetTapSide", "ProcessMCirclePLAN", "ProcessMCircleSide"})
             QVERIFY2(!main->action(QLatin1String(off))->isEnabled(), off);

@@ -105,3 +105,13 @@ void AddReturn(Module1& m, const QString& move, const QString& words)
         AddLine(m, move + FormatNc(m.gHomeX) + QStringLiteral(" Z") + FormatNc(m.gHomeZ) + words);
     }
 }
+
+void AddReturnAfterRetract(Module1& m)
+{
+    if (IsDuomill(m))
+        AddLine(m, QStringLiteral("N000 G21 HP=4 M05 M63 M09"));
+    else
+        AddLine(m,
+            QStringLiteral("N000     X") + FormatNc(m.gHomeX) + QStringLiteral(" Z")
+                + FormatNc(m.gHomeZ));
+}

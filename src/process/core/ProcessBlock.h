@@ -52,4 +52,8 @@ QString AtcRequestText(const Module1& m, int toolType);
 // "N000 G00 X" or "N000     X".
 void AddReturn(Module1& m, const QString& move, const QString& words = {});
 
+// The return of a process whose last move has already taken the tool clear of the work: on a
+// Duomill machine "N000 G21 HP=4 M05 M63 M09", otherwise "N000     X" + gHomeX + " Z" + gHomeZ.
+void AddReturnAfterRetract(Module1& m);
+
 bool IsDuomill(const Module1& m);

@@ -1,6 +1,8 @@
 #include "process/generators/ProcessMenu.h"
 
 #include "process/generators/DrillProcesses.h"
+#include "process/generators/GrooveProcesses.h"
+#include "process/generators/ThreadProcesses.h"
 
 namespace {
 constexpr auto Submenu = ProcessItem::Submenu;
@@ -32,14 +34,14 @@ const std::vector<ProcessItem>& ProcessItems()
         {"ProcessFIN", "ProcessFINPLANOD", u" PLAN + UTV. ", Generator, 7},
 
         {"Process", "ProcessGroove", u" Groove ", Submenu},
-        {"ProcessGroove", "ProcessGroovePLAN", u" PLAN ", Generator, 11},
-        {"ProcessGroove", "ProcessGrooveOD", u" UTV. ", Generator, 12},
-        {"ProcessGroove", "ProcessGrooveID", u"  INV. ", Generator, 13},
+        {"ProcessGroove", "ProcessGroovePLAN", u" PLAN ", Generator, 11, SetUpGroovePlan, BuildGroovePlan},
+        {"ProcessGroove", "ProcessGrooveOD", u" UTV. ", Generator, 12, SetUpGrooveOd, BuildGrooveOd},
+        {"ProcessGroove", "ProcessGrooveID", u"  INV. ", Generator, 13, SetUpGrooveId, BuildGrooveId},
 
         {"Process", "ProcessThread", u" Thread ", Submenu},
-        {"ProcessThread", "ProcessThreadPLAN", u" PLAN ", Generator, 14},
-        {"ProcessThread", "ProcessThreadOD", u" UTV. ", Generator, 15},
-        {"ProcessThread", "ProcessThreadID", u"  INV. ", Generator, 16},
+        {"ProcessThread", "ProcessThreadPLAN", u" PLAN ", Generator, 14, SetUpThreadPlan, BuildThreadPlan},
+        {"ProcessThread", "ProcessThreadOD", u" UTV. ", Generator, 15, SetUpThreadOd, BuildThreadOd},
+        {"ProcessThread", "ProcessThreadID", u"  INV. ", Generator, 16, SetUpThreadId, BuildThreadId},
 
         {"Process", "ProcessMDrill", u" M-axis  Drill ", Submenu},
         {"ProcessMDrill", "ProcessMDrillPLAN", u" PLAN ", Generator, 17},
