@@ -61,8 +61,8 @@ private slots:
             QVERIFY2(main->action(QLatin1String(on))->isEnabled(), on);
         // Items whose generator is still to come, and the ones that never have an action.
         for (const char* off : {"ProcessGROVOD", "ProcessFINID", "ProcessThreadPLAN",
-                 "ProcessMKeySlant", "ProcessMeasuerOutside", "ProcessMPlanetTapPLAN",
-                 "ProcessMPlanetTapSide", "ProcessMCirclePLAN", "ProcessMCircleSide"})
+                 "ProcessMeasuerOutside", "ProcessMPlanetTapPLAN", "ProcessMPlanetTapSide",
+                 "ProcessMCirclePLAN", "ProcessMCircleSide"})
             QVERIFY2(!main->action(QLatin1String(off))->isEnabled(), off);
     }
 

@@ -1,6 +1,7 @@
 #include "process/generators/ProcessMenu.h"
 
 #include "process/generators/DrillProcesses.h"
+#include "process/generators/MillProcesses.h"
 
 namespace {
 constexpr auto Submenu = ProcessItem::Submenu;
@@ -57,18 +58,18 @@ const std::vector<ProcessItem>& ProcessItems()
         {"ProcessMPlanetTap", "ProcessMPlanetTapSlant", u" Slant ", Generator, 33},
 
         {"Process", "ProcessMKey", u" M-axis  Key way ", Submenu},
-        {"ProcessMKey", "ProcessMKeyPLAN", u" PLAN ", Generator, 23},
-        {"ProcessMKey", "ProcessMKeySide", u" Side ", Generator, 24},
-        {"ProcessMKey", "ProcessMKeySlant", u" Slant ", Generator, 25},
+        {"ProcessMKey", "ProcessMKeyPLAN", u" PLAN ", Generator, 23, SetUpMKeyPlan, BuildMKeyPlan},
+        {"ProcessMKey", "ProcessMKeySide", u" Side ", Generator, 24, SetUpMKeySide, BuildMKeySide},
+        {"ProcessMKey", "ProcessMKeySlant", u" Slant ", Generator, 25, SetUpMKeySlant, BuildMKeySlant},
 
         {"Process", "ProcessMSousei", u" M-axis milling", Submenu},
-        {"ProcessMSousei", "ProcessMSouseiPLAN", u" PLAN ", Generator, 26},
-        {"ProcessMSousei", "ProcessMSouseiSide", u" Side ", Generator, 27},
+        {"ProcessMSousei", "ProcessMSouseiPLAN", u" PLAN ", Generator, 26, SetUpMMillPlan, BuildMMillPlan},
+        {"ProcessMSousei", "ProcessMSouseiSide", u" Side ", Generator, 27, SetUpMMillSide, BuildMMillSide},
 
         {"Process", "ProcessMCircle", u" M-axis endmill circle ", Submenu},
         {"ProcessMCircle", "ProcessMCirclePLAN", u" PLAN ", Disabled},
         {"ProcessMCircle", "ProcessMCircleSide", u" Side ", Disabled},
-        {"ProcessMCircle", "ProcessMCircleSlant", u" Slant ", Generator, 30},
+        {"ProcessMCircle", "ProcessMCircleSlant", u" Slant ", Generator, 30, SetUpMCircleSlant, BuildMCircleSlant},
 
         {"Process", "ProcessMeasuer", u"In-process  measurement ", Submenu},
         {"ProcessMeasuer", "ProcessMeasuerIn", u"  INV.  measurement ", Submenu},
