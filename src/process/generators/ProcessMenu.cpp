@@ -1,6 +1,7 @@
 #include "process/generators/ProcessMenu.h"
 
 #include "process/generators/DrillProcesses.h"
+#include "process/generators/MeasureProcesses.h"
 #include "process/generators/MillProcesses.h"
 
 namespace {
@@ -73,15 +74,15 @@ const std::vector<ProcessItem>& ProcessItems()
 
         {"Process", "ProcessMeasuer", u"In-process  measurement ", Submenu},
         {"ProcessMeasuer", "ProcessMeasuerIn", u"  INV.  measurement ", Submenu},
-        {"ProcessMeasuerIn", "ProcessMeasuerInD", u"Diameter  measurement ", Generator, 34},
-        {"ProcessMeasuerIn", "ProcessMeasuerInR", u"Radius  measurement ", Generator, 34},
+        {"ProcessMeasuerIn", "ProcessMeasuerInD", u"Diameter  measurement ", Generator, 34, SetUpMeasureInD, BuildMeasureInD, MeasureInDCall},
+        {"ProcessMeasuerIn", "ProcessMeasuerInR", u"Radius  measurement ", Generator, 34, SetUpMeasureInR, BuildMeasureInR, MeasureInRCall},
         {"ProcessMeasuer", "ProcessMeasuerOut", u" UTV.  measurement ", Submenu},
-        {"ProcessMeasuerOut", "ProcessMeasuerOutD", u"Diameter  measurement ", Generator, 34},
-        {"ProcessMeasuerOut", "ProcessMeasuerOutR", u"Radius  measurement ", Generator, 34},
+        {"ProcessMeasuerOut", "ProcessMeasuerOutD", u"Diameter  measurement ", Generator, 34, SetUpMeasureOutD, BuildMeasureOutD, MeasureOutDCall},
+        {"ProcessMeasuerOut", "ProcessMeasuerOutR", u"Radius  measurement ", Generator, 34, SetUpMeasureOutR, BuildMeasureOutR, MeasureOutRCall},
         {"ProcessMeasuer", "ProcessMeasuerZero", u"Zero  setting ", Submenu},
-        {"ProcessMeasuerZero", "ProcessMeasuerZeroCaxis", u" C-axis ", Generator, 34},
-        {"ProcessMeasuerZero", "ProcessMeasuerZeroZaxis", u" Z-axis ", Generator, 34},
-        {"ProcessMeasuer", "ProcessMeasuerOutside", u" post-process gauging ", Generator},
+        {"ProcessMeasuerZero", "ProcessMeasuerZeroCaxis", u" C-axis ", Generator, 34, SetUpZeroCAxis, BuildZeroCAxis},
+        {"ProcessMeasuerZero", "ProcessMeasuerZeroZaxis", u" Z-axis ", Generator, 34, SetUpZeroZAxis, BuildZeroZAxis},
+        {"ProcessMeasuer", "ProcessMeasuerOutside", u" post-process gauging ", Generator, 0, nullptr, BuildPostProcessGauging},
 
         {"Process", "ProcessMT", u"ATC  Ready-request ", Submenu},
         {"ProcessMT", "ProcessMT1", u"L Tool", Command},
