@@ -204,10 +204,6 @@ private slots:
             << "StartX=12 StartZ=-3 EndX=5 L=0"
             << QStringList {"N000     X17 G41", "N000 G03 X7 Y-3 L5", "N000     X17 Y-3 L5",
                    "N000 G01 X12 G40"};
-        QTest::newRow("negativeStockMeansNone")
-            << "StartX=12 StartZ=-3 EndX=5 L=-1"
-            << QStringList {"N000     X17 G41", "N000 G03 X7 Y-3 L5", "N000     X17 Y-3 L5",
-                   "N000 G01 X12 G40"};
         QTest::newRow("fractions")
             << "StartX=-2.5 StartZ=4 EndX=7.25 L=0.25"
             << QStringList {"N000     X4.5 G41", "N000 G03 X-9.5 Y4 L7", "N000     X4.5 Y4 L7",
@@ -232,8 +228,6 @@ private slots:
         QTest::addColumn<int>("circles");
         QTest::newRow("noStep_oneCircleAtTheBottom")
             << "StartC=0 EndC=-5 D=0" << QStringList {"N000 G01 Z-5 F=SB*0.05"} << 1;
-        QTest::newRow("negativeStepMeansNone")
-            << "StartC=0 EndC=-5 D=-1" << QStringList {"N000 G01 Z-5 F=SB*0.05"} << 1;
         QTest::newRow("stepsEndingOnTheBottom")
             << "StartC=1 EndC=-1 D=1"
             << QStringList {"N000 G01 Z1 F=SB*0.05", "N000     Z0", "N000     Z-1"} << 2;

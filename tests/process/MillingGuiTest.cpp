@@ -1,8 +1,6 @@
 #include "ProcessGuiSupport.h"
 #include "documents/NcTextBox.h"
 
-#include <QRadioButton>
-
 // The key way, milling and circle generators through the menu and the process dialog on a real
 // document.
 class MillingGuiTest : public QObject
@@ -106,40 +104,6 @@ private slots:
         for (const QString& text : texts.split(u'|'))
             QCOMPARE(seen.texts.value(text.section(u'=', 0, 0)), text.section(u'=', 1));
         QVERIFY(ActiveText()->Text().isEmpty());
-    }
-
-    void keyWayPlan_duomillToolGroupsBeforeK500()
-    {
-        Module1& m = module1();
-        m.gDuomill = true;
-        m.gTG = true;
-        m.gToolFrom = true;
-        m.gQCSK500 = false;
-        m.gTurretType = 1;
-        m.gAtcMacroType = QStringLiteral("M441");
-        ModalScript script;
-        script.then([](QWidget* w) {
-            Type(w, "StartX", "40");
-            Type(w, "StartZ", "0");
-            Type(w, "StartC", "0");
-            Type(w, "EndX", "20");
-            Type(w, "EndZ", "-3");
-            Control<QRadioButton>(w, "CoolantOFF")->setChecked(true);
-            Click(w, "Command1");
-        });
-        NcTextBox* text = ActiveText();
-        text->setWholeText(QStringLiteral("O0001\r\n\r\nNEND M02\r\n"));
-        text->setSelStart(7);
-        Trigger(m_main, "ProcessMKeyPLAN");
-        QCOMPARE(script.pendingSteps(), 0);
-        const QString block = Lines({"(-----< PLAN KEY W8 >-----)", "NOEX VGRIN[19]=36 VGRFN[19]=1",
-            "NOEX VGRD[19]=8 VGRL[19]=23", "N000 MT=1 TG=19", "N000 M441",
-            "N000 G94 M110 TG=19 OG=1", "NT19 G00 X200 Z50 SB=990 M13 M64 M09", "N000     X40 M62",
-            "N000 G190 C0 X20 Z-3 K48 W0.1 E0.03 F=SB*0.05 Q1 M211 M213", "N000 G180",
-            "N000 G00 Z50", "N000 G21 HP=4 M12 M63 M09", "\t"});
-        QCOMPARE(
-            text->Text(), QStringLiteral("O0001\r\n") + block + QStringLiteral("\r\nNEND M02\r\n"));
-        QCOMPARE(text->SelStart(), 7 + block.size());
     }
 
     // The circle dialog offers the B angle and Z shift the key way dialog was accepted with.
