@@ -72,8 +72,13 @@ void ProcessCommands::RunGenerator(const ProcessItem& generator)
             if (!m.gProcessOk)
                 return;
         }
+        // The whole text is built before the document changes, so a failure leaves it as it was.
+        const QString call = generator.callLine ? generator.callLine(m) : QString();
         generator.build(m);
-        InsertAtCaret(m.gProcessText);
+        if (generator.callLine)
+            InsertAtCaretAndAppend(call, m.gProcessText);
+        else
+            InsertAtCaret(m.gProcessText);
     });
 }
 

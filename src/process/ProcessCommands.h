@@ -16,8 +16,9 @@ public:
     void connectTo(frmMain* main);
 
     // The common run of a generator: dialog set-up, pre-fill, the dialog, and after OK the block
-    // built from the shared state and inserted at the caret. A run-time error anywhere shows its
-    // one message and inserts nothing.
+    // built from the shared state and inserted at the caret (a sub-program: its call at the caret,
+    // the sub-program at the end). A run-time error anywhere shows its one message and inserts
+    // nothing.
     void RunGenerator(const ProcessItem& generator);
 
     void ProcessUGC_Click();

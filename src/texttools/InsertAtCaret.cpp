@@ -18,6 +18,27 @@ void InsertAtCaret(const QString& text)
     InsertAtCaret(text, main ? main->activeDocument() : nullptr);
 }
 
+void InsertAtCaretAndAppend(const QString& atCaret, const QString& atEnd, frmDocument* target)
+{
+    if (!target)
+        throw RuntimeError(errNoDocument);
+    NcTextBox* text = target->txtText();
+    const qint64 caret = text->SelStart();
+    text->beginUndoAction();
+    text->setSelText(atCaret);
+    text->setSelStart(text->Text().size());
+    text->setSelText(atEnd);
+    text->setSelStart(caret);
+    text->endUndoAction();
+    text->ensureCursorVisible();
+}
+
+void InsertAtCaretAndAppend(const QString& atCaret, const QString& atEnd)
+{
+    const frmMain* main = MainForm();
+    InsertAtCaretAndAppend(atCaret, atEnd, main ? main->activeDocument() : nullptr);
+}
+
 void InsertOrReport(const QString& text)
 {
     RunReportingErrors([&] { InsertAtCaret(text); });

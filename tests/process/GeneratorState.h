@@ -2,17 +2,19 @@
 
 #include "common/Module1.h"
 
+#include <QHash>
 #include <QStringList>
 #include <QTest>
+#include <QtGlobal>
 
-#include <utility>
-
-// The state a generator's golden case starts from: the machine at its usual positions (approach
-// X200 Z50, home X500 Z500), turret tool numbers, no tool data, ATC macro M421, spindle forward,
-// coolant on. `changes` adds words: the flags duomill, groups, toolData, ccw and coolantOff, and
-// "name=value" for macro, the dialog values T, V, F, U, W, D, L, C, StartX, StartZ, EndX, EndZ,
-// the positions AppX, AppZ, HomeX, HomeZ and S, the spindle speed the previous process left.
-inline Module1 GeneratorState(const QString& changes)
+// The state a generator starts from, written as words: the machine at its usual positions
+// (approach X200 Z50, home X500 Z500), turret tool numbers, no tool data, after K500, turret H2,
+// ATC macro M421, spindle forward and coolant on; then `words` change it. Flags: duomill, groups
+// (tool groups), toolData, beforeK500, H1, ccw, coolantOff; values: macro=M441 and "name=number"
+// for the process values (T, V, F, U, W, D, L, C, B, SZ, StartX ... EndC) and the positions AppX,
+// AppZ, HomeX, HomeZ, which are kept as text as the settings store gives them; S is the spindle
+// speed the previous process left.
+inline Module1 GeneratorState(const QString& words)
 {
     Module1 m;
     m.gAppX = 200.0;
@@ -22,47 +24,41 @@ inline Module1 GeneratorState(const QString& changes)
     m.gDuomill = false;
     m.gTG = false;
     m.gToolFrom = false;
+    m.gQCSK500 = true;
+    m.gTurretType = 2;
     m.gAtcMacroType = QStringLiteral("M421");
     m.gSpindleCode = QStringLiteral(" M03 M63");
     m.gCoolantCode = QStringLiteral(" M08");
-    const std::pair<const char*, double Module1::*> numbers[]
-        = {{"T", &Module1::gToolNumber}, {"V", &Module1::gV}, {"F", &Module1::gF},
-            {"U", &Module1::gU}, {"W", &Module1::gW}, {"D", &Module1::gD}, {"L", &Module1::gL},
-            {"C", &Module1::gC}, {"StartX", &Module1::gStartX}, {"StartZ", &Module1::gStartZ},
-            {"EndX", &Module1::gEndX}, {"EndZ", &Module1::gEndZ}, {"S", &Module1::gSpindleSpeed}};
-    const std::pair<const char*, Variant Module1::*> positions[] = {{"AppX", &Module1::gAppX},
-        {"AppZ", &Module1::gAppZ}, {"HomeX", &Module1::gHomeX}, {"HomeZ", &Module1::gHomeZ}};
-    for (const QString& word : changes.split(u' ', Qt::SkipEmptyParts)) {
+    const QHash<QString, double*> numbers = {{"T", &m.gToolNumber}, {"V", &m.gV}, {"F", &m.gF},
+        {"U", &m.gU}, {"W", &m.gW}, {"D", &m.gD}, {"L", &m.gL}, {"C", &m.gC}, {"B", &m.gB},
+        {"SZ", &m.gSZ}, {"StartX", &m.gStartX}, {"StartZ", &m.gStartZ}, {"StartC", &m.gStartC},
+        {"EndX", &m.gEndX}, {"EndZ", &m.gEndZ}, {"EndC", &m.gEndC}, {"S", &m.gSpindleSpeed}};
+    const QHash<QString, Variant*> positions
+        = {{"AppX", &m.gAppX}, {"AppZ", &m.gAppZ}, {"HomeX", &m.gHomeX}, {"HomeZ", &m.gHomeZ}};
+    for (const QString& word : words.split(u' ', Qt::SkipEmptyParts)) {
         const QString name = word.section(u'=', 0, 0);
         const QString text = word.section(u'=', 1);
-        bool known = true;
         if (name == u"duomill")
             m.gDuomill = true;
         else if (name == u"groups")
             m.gTG = true;
         else if (name == u"toolData")
             m.gToolFrom = true;
+        else if (name == u"beforeK500")
+            m.gQCSK500 = false;
+        else if (name == u"H1")
+            m.gTurretType = 1;
         else if (name == u"ccw")
             m.gSpindleCode = QStringLiteral(" M04 M63");
         else if (name == u"coolantOff")
             m.gCoolantCode = QStringLiteral(" M09");
         else if (name == u"macro")
             m.gAtcMacroType = text;
+        else if (numbers.contains(name))
+            *numbers.value(name) = text.toDouble();
+        else if (positions.contains(name))
+            *positions.value(name) = text;
         else
-            known = false;
-        for (const auto& [key, member] : numbers) {
-            if (name == QLatin1String(key)) {
-                m.*member = text.toDouble();
-                known = true;
-            }
-        }
-        for (const auto& [key, member] : positions) {
-            if (name == QLatin1String(key)) {
-                m.*member = text; // kept as read from the settings store
-                known = true;
-            }
-        }
-        if (!known)
             qFatal("unknown state word %s", qPrintable(name));
     }
     return m;

@@ -5,6 +5,7 @@
 #include "common/Module1.h"
 #include "common/ProgramFolder.h"
 #include "process/core/CutConditions.h"
+#include "process/core/DialogSetup.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -80,4 +81,52 @@ inline QStringList VisibleFieldsInTabOrder(QWidget* dialog)
         w = w->nextInFocusChain();
     } while (w != start);
     return order;
+}
+
+// What the user sees of the process dialog, row by row: every shown label with a caption as
+// "LabelU=Drill diameter " (the spare end caption EndZ2 only where EndZ leaves it uncovered, the
+// constant hint left out), then every shown field, with "~" and its tool tip when it has one.
+inline QStringList DialogPicture(QWidget* dialog)
+{
+    QStringList picture;
+    const bool endZShown = Control(dialog, QStringLiteral("EndZ"))->isVisibleTo(dialog);
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        const QString name = label->objectName();
+        if (label->isVisibleTo(dialog) && !label->text().isEmpty() && name != u"Label2"
+            && !(name == u"EndZ2" && endZShown))
+            picture.append(name + u'=' + label->text());
+    }
+    for (const QString& name : ProcessFieldNames()) {
+        QWidget* field = Control(dialog, name);
+        if (field->isVisibleTo(dialog))
+            picture.append(field->toolTip().isEmpty() ? name : name + u'~' + field->toolTip());
+    }
+    return picture;
+}
+
+// A process dialog as a menu item opened it: its caption, its picture and the texts of all its
+// fields. The dialog is cancelled before anything is compared, so a failing check cannot leave
+// it open.
+struct SeenDialog
+{
+    QString caption;
+    QStringList picture;
+    QHash<QString, QString> texts;
+};
+
+inline SeenDialog OpenAndCancel(frmMain* main, const QString& item)
+{
+    SeenDialog seen;
+    ModalScript script;
+    script.then([&seen](QWidget* w) {
+        seen.caption = w->windowTitle();
+        seen.picture = DialogPicture(w);
+        for (const QString& name : ProcessFieldNames())
+            seen.texts.insert(name, Control<QLineEdit>(w, name)->text());
+        Click(w, QStringLiteral("Command2"));
+    });
+    Trigger(main, item);
+    if (script.pendingSteps() != 0)
+        qFatal("%s opened no dialog", qPrintable(item));
+    return seen;
 }

@@ -115,3 +115,34 @@ void AddReturnAfterRetract(Module1& m)
             QStringLiteral("N000     X") + FormatNc(m.gHomeX) + QStringLiteral(" Z")
                 + FormatNc(m.gHomeZ));
 }
+
+QString MToolStartWords(const Module1& m)
+{
+    return (m.gQCSK500.toBool() ? QStringLiteral(" M13 M63") : QStringLiteral(" M13 M64"))
+        + m.gCoolantCode;
+}
+
+void AddMToolReturn(Module1& m)
+{
+    if (IsDuomill(m)) {
+        AddLine(m, QStringLiteral("N000 G21 HP=4 M12 M63 M09"));
+        return;
+    }
+    const QString home = QStringLiteral("N000     X") + FormatNc(m.gHomeX) + QStringLiteral(" Z")
+        + FormatNc(m.gHomeZ);
+    if (m.gQCSK500.toBool()) {
+        AddLine(m, home + QStringLiteral(" M12 M63"));
+    } else {
+        AddLine(m, home + QStringLiteral(" M12 M64"));
+        AddLine(m, QStringLiteral("N000     M62"));
+    }
+}
+
+void AddInclinedPlane(Module1& m)
+{
+    AddLine(m, QStringLiteral("N000 G138"));
+    AddLine(m,
+        QStringLiteral("N000 G174 SX=") + FormatNc(m.gC) + QStringLiteral(" SZ=")
+            + FormatNc(m.gSZ));
+    AddLine(m, QStringLiteral("N000 G127 B") + FormatNc(m.gB));
+}

@@ -57,3 +57,19 @@ void AddReturn(Module1& m, const QString& move, const QString& words = {});
 void AddReturnAfterRetract(Module1& m);
 
 bool IsDuomill(const Module1& m);
+
+// Rotating (M) tools.
+
+// The words that start the rotating tool at the end of a process's first cutting line: " M13",
+// then " M63" and the coolant code, or " M64" and the coolant code on a control before K500
+// (gQCSK500 False), where the caller writes the M62 that must follow.
+QString MToolStartWords(const Module1& m);
+
+// The return that ends a rotating-tool process: "N000 G21 HP=4 M12 M63 M09" on a Duomill machine,
+// otherwise "N000     X" + gHomeX + " Z" + gHomeZ + " M12 M63", or " M12 M64" followed by the line
+// "N000     M62" before K500.
+void AddMToolReturn(Module1& m);
+
+// The three lines that set up an inclined plane: "N000 G138", the zero shift
+// "N000 G174 SX=" + gC + " SZ=" + gSZ, and "N000 G127 B" + gB.
+void AddInclinedPlane(Module1& m);

@@ -2,6 +2,8 @@
 
 #include "process/generators/DrillProcesses.h"
 #include "process/generators/GrooveProcesses.h"
+#include "process/generators/MeasureProcesses.h"
+#include "process/generators/MillProcesses.h"
 #include "process/generators/ThreadProcesses.h"
 
 namespace {
@@ -59,30 +61,30 @@ const std::vector<ProcessItem>& ProcessItems()
         {"ProcessMPlanetTap", "ProcessMPlanetTapSlant", u" Slant ", Generator, 33},
 
         {"Process", "ProcessMKey", u" M-axis  Key way ", Submenu},
-        {"ProcessMKey", "ProcessMKeyPLAN", u" PLAN ", Generator, 23},
-        {"ProcessMKey", "ProcessMKeySide", u" Side ", Generator, 24},
-        {"ProcessMKey", "ProcessMKeySlant", u" Slant ", Generator, 25},
+        {"ProcessMKey", "ProcessMKeyPLAN", u" PLAN ", Generator, 23, SetUpMKeyPlan, BuildMKeyPlan},
+        {"ProcessMKey", "ProcessMKeySide", u" Side ", Generator, 24, SetUpMKeySide, BuildMKeySide},
+        {"ProcessMKey", "ProcessMKeySlant", u" Slant ", Generator, 25, SetUpMKeySlant, BuildMKeySlant},
 
         {"Process", "ProcessMSousei", u" M-axis milling", Submenu},
-        {"ProcessMSousei", "ProcessMSouseiPLAN", u" PLAN ", Generator, 26},
-        {"ProcessMSousei", "ProcessMSouseiSide", u" Side ", Generator, 27},
+        {"ProcessMSousei", "ProcessMSouseiPLAN", u" PLAN ", Generator, 26, SetUpMMillPlan, BuildMMillPlan},
+        {"ProcessMSousei", "ProcessMSouseiSide", u" Side ", Generator, 27, SetUpMMillSide, BuildMMillSide},
 
         {"Process", "ProcessMCircle", u" M-axis endmill circle ", Submenu},
         {"ProcessMCircle", "ProcessMCirclePLAN", u" PLAN ", Disabled},
         {"ProcessMCircle", "ProcessMCircleSide", u" Side ", Disabled},
-        {"ProcessMCircle", "ProcessMCircleSlant", u" Slant ", Generator, 30},
+        {"ProcessMCircle", "ProcessMCircleSlant", u" Slant ", Generator, 30, SetUpMCircleSlant, BuildMCircleSlant},
 
         {"Process", "ProcessMeasuer", u"In-process  measurement ", Submenu},
         {"ProcessMeasuer", "ProcessMeasuerIn", u"  INV.  measurement ", Submenu},
-        {"ProcessMeasuerIn", "ProcessMeasuerInD", u"Diameter  measurement ", Generator, 34},
-        {"ProcessMeasuerIn", "ProcessMeasuerInR", u"Radius  measurement ", Generator, 34},
+        {"ProcessMeasuerIn", "ProcessMeasuerInD", u"Diameter  measurement ", Generator, 34, SetUpMeasureInD, BuildMeasureInD, MeasureInDCall},
+        {"ProcessMeasuerIn", "ProcessMeasuerInR", u"Radius  measurement ", Generator, 34, SetUpMeasureInR, BuildMeasureInR, MeasureInRCall},
         {"ProcessMeasuer", "ProcessMeasuerOut", u" UTV.  measurement ", Submenu},
-        {"ProcessMeasuerOut", "ProcessMeasuerOutD", u"Diameter  measurement ", Generator, 34},
-        {"ProcessMeasuerOut", "ProcessMeasuerOutR", u"Radius  measurement ", Generator, 34},
+        {"ProcessMeasuerOut", "ProcessMeasuerOutD", u"Diameter  measurement ", Generator, 34, SetUpMeasureOutD, BuildMeasureOutD, MeasureOutDCall},
+        {"ProcessMeasuerOut", "ProcessMeasuerOutR", u"Radius  measurement ", Generator, 34, SetUpMeasureOutR, BuildMeasureOutR, MeasureOutRCall},
         {"ProcessMeasuer", "ProcessMeasuerZero", u"Zero  setting ", Submenu},
-        {"ProcessMeasuerZero", "ProcessMeasuerZeroCaxis", u" C-axis ", Generator, 34},
-        {"ProcessMeasuerZero", "ProcessMeasuerZeroZaxis", u" Z-axis ", Generator, 34},
-        {"ProcessMeasuer", "ProcessMeasuerOutside", u" post-process gauging ", Generator},
+        {"ProcessMeasuerZero", "ProcessMeasuerZeroCaxis", u" C-axis ", Generator, 34, SetUpZeroCAxis, BuildZeroCAxis},
+        {"ProcessMeasuerZero", "ProcessMeasuerZeroZaxis", u" Z-axis ", Generator, 34, SetUpZeroZAxis, BuildZeroZAxis},
+        {"ProcessMeasuer", "ProcessMeasuerOutside", u" post-process gauging ", Generator, 0, nullptr, BuildPostProcessGauging},
 
         {"Process", "ProcessMT", u"ATC  Ready-request ", Submenu},
         {"ProcessMT", "ProcessMT1", u"L Tool", Command},

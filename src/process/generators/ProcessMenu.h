@@ -27,6 +27,9 @@ struct ProcessItem
     int row = 0; // cutting-condition row of a generator
     DialogSetup (*setUp)(const Module1&) = nullptr;
     void (*build)(Module1&) = nullptr;
+    // A generator whose block is a sub-program: the line that calls it goes in at the caret and
+    // the block at the end of the document, the caret staying before the call.
+    QString (*callLine)(Module1&) = nullptr;
 
     bool available() const
     {
