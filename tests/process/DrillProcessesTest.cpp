@@ -1,73 +1,7 @@
 #include "process/generators/DrillProcesses.h"
-#include "common/Module1.h"
-#include "common/RuntimeError.h"
+#include "GeneratorState.h"
 
 #include <QTest>
-
-namespace {
-// The state a drilling process starts from: the machine at its usual positions (approach 200/50,
-// home 500/500), turret tool numbering, no tool data, spindle forward, coolant on; `changes`
-// sets further values as "name=value" words.
-Module1 drillState(const QString& changes)
-{
-    Module1 m;
-    m.gAppX = 200.0;
-    m.gAppZ = 50.0;
-    m.gHomeX = 500.0;
-    m.gHomeZ = 500.0;
-    m.gDuomill = false;
-    m.gTG = false;
-    m.gToolFrom = false;
-    m.gAtcMacroType = QStringLiteral("M421");
-    m.gSpindleCode = QStringLiteral(" M03 M63");
-    m.gCoolantCode = QStringLiteral(" M08");
-    for (const QString& word : changes.split(u' ', Qt::SkipEmptyParts)) {
-        const QString name = word.section(u'=', 0, 0);
-        const QString text = word.section(u'=', 1);
-        const double value = text.toDouble();
-        if (name == u"duomill")
-            m.gDuomill = true;
-        else if (name == u"groups")
-            m.gTG = true;
-        else if (name == u"toolData")
-            m.gToolFrom = true;
-        else if (name == u"macro")
-            m.gAtcMacroType = text;
-        else if (name == u"ccw")
-            m.gSpindleCode = QStringLiteral(" M04 M63");
-        else if (name == u"coolantOff")
-            m.gCoolantCode = QStringLiteral(" M09");
-        else if (name == u"T")
-            m.gToolNumber = value;
-        else if (name == u"V")
-            m.gV = value;
-        else if (name == u"F")
-            m.gF = value;
-        else if (name == u"U")
-            m.gU = value;
-        else if (name == u"D")
-            m.gD = value;
-        else if (name == u"L")
-            m.gL = value;
-        else if (name == u"StartZ")
-            m.gStartZ = value;
-        else if (name == u"EndZ")
-            m.gEndZ = value;
-        else if (name == u"AppZ")
-            m.gAppZ = QString(text); // kept as read from the settings store
-        else if (name == u"AppX")
-            m.gAppX = value;
-        else
-            qFatal("unknown state word %s", qPrintable(name));
-    }
-    return m;
-}
-
-QString lines(const QStringList& list)
-{
-    return list.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
-}
-} // namespace
 
 class DrillProcessesTest : public QObject
 {
@@ -139,10 +73,10 @@ private slots:
     {
         QFETCH(QString, state);
         QFETCH(QStringList, expected);
-        Module1 m = drillState(state);
+        Module1 m = GeneratorState(state);
         const double diameter = m.gU;
         BuildDrillHss(m);
-        QCOMPARE(m.gProcessText, lines(expected));
+        QCOMPARE(m.gProcessText, BlockLines(expected));
         QCOMPARE(m.gInnerDia, diameter);
     }
 
@@ -196,15 +130,15 @@ private slots:
     {
         QFETCH(QString, state);
         QFETCH(QStringList, expected);
-        Module1 m = drillState(state);
+        Module1 m = GeneratorState(state);
         BuildDrillU(m);
-        QCOMPARE(m.gProcessText, lines(expected));
+        QCOMPARE(m.gProcessText, BlockLines(expected));
         QCOMPARE(m.gInnerDia, 20.0);
     }
 
     void drillDiameterIsTheNewBoreRounded()
     {
-        Module1 m = drillState(QStringLiteral("T=5 V=20 F=0.1 U=10.2345 StartZ=0 EndZ=-20"));
+        Module1 m = GeneratorState(QStringLiteral("T=5 V=20 F=0.1 U=10.2345 StartZ=0 EndZ=-20"));
         BuildDrillHss(m);
         QCOMPARE(m.gInnerDia, 10.234);
         QVERIFY(m.gProcessText.startsWith(QLatin1String("(-----< DRILL D10.234 >-----)\r\n")));
@@ -213,7 +147,7 @@ private slots:
     void zeroDiameterIsTheDivisionError()
     {
         for (void (*build)(Module1&) : {BuildDrillHss, BuildDrillU}) {
-            Module1 m = drillState(QStringLiteral("T=5 V=20 F=0.1 U=0 StartZ=0 EndZ=-20"));
+            Module1 m = GeneratorState(QStringLiteral("T=5 V=20 F=0.1 U=0 StartZ=0 EndZ=-20"));
             try {
                 build(m);
                 QFAIL("a zero drill diameter must stop the generator");
