@@ -60,9 +60,9 @@ private slots:
                  "ProcessMT3", "ProcessSetup"})
             QVERIFY2(main->action(QLatin1String(on))->isEnabled(), on);
         // Items whose generator is still to come, and the ones that never have an action.
-        for (const char* off : {"ProcessGROVOD", "ProcessFINID", "ProcessThreadPLAN",
-                 "ProcessMKeySlant", "ProcessMeasuerOutside", "ProcessMPlanetTapPLAN",
-                 "ProcessMPlanetTapSide", "ProcessMCirclePLAN", "ProcessMCircleSide"})
+        for (const char* off : {"ProcessThreadPLAN", "ProcessMKeySlant", "ProcessMeasuerOutside",
+                 "ProcessMPlanetTapPLAN", "ProcessMPlanetTapSide", "ProcessMCirclePLAN",
+                 "ProcessMCircleSide"})
             QVERIFY2(!main->action(QLatin1String(off))->isEnabled(), off);
     }
 
