@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Module1.h"
+#include "common/RuntimeError.h"
 
 #include <QHash>
 #include <QStringList>
@@ -13,7 +14,7 @@
 // (tool groups), toolData, beforeK500, H1, ccw, coolantOff; values: macro=M441 and "name=number"
 // for the process values (T, V, F, U, W, D, L, C, B, SZ, StartX ... EndC) and the positions AppX,
 // AppZ, HomeX, HomeZ, which are kept as text as the settings store gives them; S is the spindle
-// speed the previous process left.
+// speed the previous process left (also "speed"); PZero, OD and InnerDia are the material values.
 inline Module1 GeneratorState(const QString& words)
 {
     Module1 m;
@@ -32,7 +33,9 @@ inline Module1 GeneratorState(const QString& words)
     const QHash<QString, double*> numbers = {{"T", &m.gToolNumber}, {"V", &m.gV}, {"F", &m.gF},
         {"U", &m.gU}, {"W", &m.gW}, {"D", &m.gD}, {"L", &m.gL}, {"C", &m.gC}, {"B", &m.gB},
         {"SZ", &m.gSZ}, {"StartX", &m.gStartX}, {"StartZ", &m.gStartZ}, {"StartC", &m.gStartC},
-        {"EndX", &m.gEndX}, {"EndZ", &m.gEndZ}, {"EndC", &m.gEndC}, {"S", &m.gSpindleSpeed}};
+        {"EndX", &m.gEndX}, {"EndZ", &m.gEndZ}, {"EndC", &m.gEndC}, {"S", &m.gSpindleSpeed},
+        {"speed", &m.gSpindleSpeed}, {"PZero", &m.gPZero}, {"OD", &m.gMaterialOD},
+        {"InnerDia", &m.gInnerDia}};
     const QHash<QString, Variant*> positions
         = {{"AppX", &m.gAppX}, {"AppZ", &m.gAppZ}, {"HomeX", &m.gHomeX}, {"HomeZ", &m.gHomeZ}};
     for (const QString& word : words.split(u' ', Qt::SkipEmptyParts)) {
@@ -85,4 +88,36 @@ inline void CompareGolden(void (*build)(Module1&))
     Module1 m = GeneratorState(state);
     build(m);
     QCOMPARE(m.gProcessText, NcLines(expected));
+}
+
+// A reference diameter of 0 for the spindle speed stops each generator with the division error,
+// and the speed of the process before stays; without a cutting speed there is nothing to divide.
+inline void CheckZeroReferenceDiameter(
+    std::initializer_list<void (*)(Module1&)> builders, const QString& state)
+{
+    for (void (*build)(Module1&) : builders) {
+        Module1 m = GeneratorState(state + QStringLiteral(" speed=400"));
+        try {
+            build(m);
+            QFAIL("a reference diameter of 0 must stop the generator");
+        } catch (const RuntimeError& e) {
+            QCOMPARE(e.number(), 11);
+        }
+        QCOMPARE(m.gSpindleSpeed, 400.0);
+        m.gV = 0;
+        build(m);
+        QVERIFY(m.gProcessText.contains(QLatin1String(" S400")));
+    }
+}
+
+// Builds the block from the state of the current data row, the inside diameter being 7 before,
+// and compares it line for line; `innerDia` is the inside diameter the generator leaves.
+inline void CheckBlock(void (*build)(Module1&), double innerDia = 7)
+{
+    QFETCH(QString, state);
+    QFETCH(QStringList, expected);
+    Module1 m = GeneratorState(state + QStringLiteral(" InnerDia=7"));
+    build(m);
+    QCOMPARE(m.gProcessText, NcLines(expected));
+    QCOMPARE(m.gInnerDia, innerDia);
 }

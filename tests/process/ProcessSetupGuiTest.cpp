@@ -61,9 +61,8 @@ private slots:
                  "ProcessGrooveID", "ProcessThreadPLAN", "ProcessThreadOD", "ProcessThreadID"})
             QVERIFY2(main->action(QLatin1String(on))->isEnabled(), on);
         // Items whose generator is still to come, and the ones that never have an action.
-        for (const char* off :
-            {"ProcessGROVOD", "ProcessFINID", "ProcessMDrillPLAN", "ProcessMPlanetTapPLAN",
-                "ProcessMPlanetTapSide", "ProcessMCirclePLAN", "ProcessMCircleSide"})
+        for (const char* off : {"ProcessMDrillPLAN", "ProcessMPlanetTapPLAN",
+                 "ProcessMPlanetTapSide", "ProcessMCirclePLAN", "ProcessMCircleSide"})
             QVERIFY2(!main->action(QLatin1String(off))->isEnabled(), off);
     }
 

@@ -146,3 +146,53 @@ void AddInclinedPlane(Module1& m)
             + FormatNc(m.gSZ));
     AddLine(m, QStringLiteral("N000 G127 B") + FormatNc(m.gB));
 }
+
+void AddToolCall(Module1& m, const QString& x, int toolRepeats, const QString& range)
+{
+    const QString approach
+        = QStringLiteral("N000 G00 X") + x + QStringLiteral(" Z") + FormatNc(m.gAppZ);
+    const QString tool = ToolWord(m, toolRepeats);
+    AddLine(
+        m, approach + tool + range + FormatNc(m.gSpindleSpeed) + m.gSpindleCode + m.gCoolantCode);
+}
+
+void SetTurningSpeed(Module1& m, double diameter)
+{
+    if (m.gV > 0)
+        m.gSpindleSpeed = SpindleSpeed(m.gV, diameter);
+}
+
+QString FixedSpeedWords(Module1& m)
+{
+    return QStringLiteral(" G97 S") + FormatNc(m.gSpindleSpeed) + QStringLiteral(" M63");
+}
+
+void StartTurningProcess(
+    Module1& m, const QString& name, const char* kind, const char* angle, const char* a2)
+{
+    SetTurningSpeed(m, m.gStartX + 6);
+    StartProcess(m, name);
+    AddToolData(m,
+        {{"IN", QString::fromLatin1(kind)}, {"FN", QStringLiteral("1")},
+            {"A1", QString::fromLatin1(angle)}});
+    if (a2)
+        AddToolData(m, {{"A2", QString::fromLatin1(a2)}, {"L", QStringLiteral("40")}});
+    else
+        AddToolData(m,
+            {{"A2", QStringLiteral("3")}, {"D", QStringLiteral("20")},
+                {"L", FormatNc((m.gStartZ - m.gEndZ) + 20)}});
+    AppendAtcLTool(m);
+}
+
+void AddFirstTurningCut(Module1& m, double z)
+{
+    const QString name = SequenceName(m);
+    const QString to = QStringLiteral("     Z") + FormatNc(z);
+    AddLine(m, name + to + QStringLiteral(" G96 S") + FormatNc(m.gV));
+}
+
+void AddFaceToCentre(Module1& m, const QString& feed)
+{
+    AddLine(m, QStringLiteral("N000 G01 X0 G41 I1") + feed);
+    AddLine(m, QStringLiteral("N000 G40 I-1"));
+}

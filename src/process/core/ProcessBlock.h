@@ -73,3 +73,33 @@ void AddMToolReturn(Module1& m);
 // The three lines that set up an inclined plane: "N000 G138", the zero shift
 // "N000 G174 SX=" + gC + " SZ=" + gSZ, and "N000 G127 B" + gB.
 void AddInclinedPlane(Module1& m);
+
+// The approach with the tool call: "N000 G00 X" + x + " Z" + gAppZ, the tool word (ToolWord),
+// then `range` (" M41 S" or " M42 S") with gSpindleSpeed, gSpindleCode and gCoolantCode. `x` is
+// the approach diameter, already written.
+void AddToolCall(Module1& m, const QString& x, int toolRepeats, const QString& range);
+
+// The spindle speed of a turning process at its reference diameter, computed only when the
+// cutting speed gV is greater than 0: otherwise gSpindleSpeed keeps the speed of the process
+// before. A reference diameter of 0 is the division-by-zero run-time error.
+void SetTurningSpeed(Module1& m, double diameter);
+
+// The opening of the rough turning and finishing processes: the spindle speed at the start
+// diameter gStartX + 6 (SetTurningSpeed), the header (StartProcess), the tool data and the ATC
+// ready-request of a turning tool. The tool data are the kind, function 1 and the angle, then
+// A2 `a2` and the usable length 40; a boring bar (`a2` null) has A2 3, the diameter 20 and the
+// usable length (gStartZ - gEndZ) + 20 instead.
+void StartTurningProcess(
+    Module1& m, const QString& name, const char* kind, const char* angle, const char* a2);
+
+// The first cutting line of a turning process: "NT05     Z" + z + " G96 S" + gV, the tool going to
+// z and turning on constant surface speed.
+void AddFirstTurningCut(Module1& m, double z);
+
+// Facing to the centre: "N000 G01 X0 G41 I1" + `feed` with cutter compensation on the way in,
+// then "N000 G40 I-1" cancelling it at the centre.
+void AddFaceToCentre(Module1& m, const QString& feed);
+
+// " G97 S" + gSpindleSpeed + " M63": the turning processes leave constant surface speed on their
+// return at the speed they computed.
+QString FixedSpeedWords(Module1& m);

@@ -29,10 +29,7 @@ void startDrill(Module1& m, const char* kind, const char* angle)
             {"A1", QString::fromLatin1(angle)}});
     AddToolData(m, {{"D", FormatNc(m.gU)}, {"L", FormatNc((m.gStartZ - m.gEndZ) + 20)}});
     AppendAtcLTool(m);
-    AddLine(m,
-        QStringLiteral("N000 G00 X0 Z") + FormatNc(m.gAppZ) + ToolWord(m, 2)
-            + QStringLiteral(" M42 S") + FormatNc(m.gSpindleSpeed) + m.gSpindleCode
-            + m.gCoolantCode);
+    AddToolCall(m, QStringLiteral("0"), 2, QStringLiteral(" M42 S"));
 }
 } // namespace
 

@@ -1,9 +1,11 @@
 #include "process/generators/ProcessMenu.h"
 
 #include "process/generators/DrillProcesses.h"
+#include "process/generators/FinishingProcesses.h"
 #include "process/generators/GrooveProcesses.h"
 #include "process/generators/MeasureProcesses.h"
 #include "process/generators/MillProcesses.h"
+#include "process/generators/RoughTurningProcesses.h"
 #include "process/generators/ThreadProcesses.h"
 
 namespace {
@@ -24,16 +26,16 @@ const std::vector<ProcessItem>& ProcessItems()
         {"ProcessDrill", "ProcessDrillU", u"corbyte", Generator, 2, SetUpDrillU, BuildDrillU},
 
         {"Process", "ProcessGROV", u" GROV ", Submenu},
-        {"ProcessGROV", "ProcessGROVOD", u" UTV. ", Generator, 5},
-        {"ProcessGROV", "ProcessGROVID", u"  INV. ", Generator, 6},
-        {"ProcessGROV", "ProcessGROVPLAN", u" PLAN ", Generator, 4},
-        {"ProcessGROV", "ProcessGROVPLANOD", u" PLAN + UTV. ", Generator, 3},
+        {"ProcessGROV", "ProcessGROVOD", u" UTV. ", Generator, 5, SetUpGrovOd, BuildGrovOd},
+        {"ProcessGROV", "ProcessGROVID", u"  INV. ", Generator, 6, SetUpGrovId, BuildGrovId},
+        {"ProcessGROV", "ProcessGROVPLAN", u" PLAN ", Generator, 4, SetUpGrovPlan, BuildGrovPlan},
+        {"ProcessGROV", "ProcessGROVPLANOD", u" PLAN + UTV. ", Generator, 3, SetUpGrovPlanOd, BuildGrovPlanOd},
 
         {"Process", "ProcessFIN", u" FIN ", Submenu},
-        {"ProcessFIN", "ProcessFINOD", u" UTV. ", Generator, 9},
-        {"ProcessFIN", "ProcessFINID", u"  INV. ", Generator, 10},
-        {"ProcessFIN", "ProcessFINPLAN", u" PLAN ", Generator, 8},
-        {"ProcessFIN", "ProcessFINPLANOD", u" PLAN + UTV. ", Generator, 7},
+        {"ProcessFIN", "ProcessFINOD", u" UTV. ", Generator, 9, SetUpFinOd, BuildFinOd},
+        {"ProcessFIN", "ProcessFINID", u"  INV. ", Generator, 10, SetUpFinId, BuildFinId},
+        {"ProcessFIN", "ProcessFINPLAN", u" PLAN ", Generator, 8, SetUpFinPlan, BuildFinPlan},
+        {"ProcessFIN", "ProcessFINPLANOD", u" PLAN + UTV. ", Generator, 7, SetUpFinPlanOd, BuildFinPlanOd},
 
         {"Process", "ProcessGroove", u" Groove ", Submenu},
         {"ProcessGroove", "ProcessGroovePLAN", u" PLAN ", Generator, 11, SetUpGroovePlan, BuildGroovePlan},
