@@ -17,6 +17,21 @@ void AddLine(Module1& m, const QString& line)
     m.gProcessText += line + kLineEnd;
 }
 
+namespace {
+QString joined(std::initializer_list<QString> words)
+{
+    QString line;
+    for (const QString& word : words)
+        line += word;
+    return line;
+}
+} // namespace
+
+void AddLine(Module1& m, std::initializer_list<QString> words)
+{
+    AddLine(m, joined(words));
+}
+
 void AddTabLine(Module1& m)
 {
     AddLine(m, QStringLiteral("\t"));
@@ -104,4 +119,47 @@ void AddReturn(Module1& m, const QString& move, const QString& words)
     } else {
         AddLine(m, move + FormatNc(m.gHomeX) + QStringLiteral(" Z") + FormatNc(m.gHomeZ) + words);
     }
+}
+
+namespace {
+bool afterK500(const Module1& m)
+{
+    return m.gQCSK500.toBool();
+}
+
+void addM62Line(Module1& m)
+{
+    if (!afterK500(m))
+        AddLine(m, QStringLiteral("N000     M62"));
+}
+} // namespace
+
+void AddMToolCall(Module1& m, const QString& head, const QString& bAngle)
+{
+    QString line = head + ToolWord(m, 3);
+    if (IsDuomill(m) && !bAngle.isEmpty())
+        line += QStringLiteral(" G52 BA=") + bAngle + QStringLiteral(" M66");
+    AddLine(m, line);
+}
+
+void AddMToolStart(Module1& m, std::initializer_list<QString> words)
+{
+    AddLine(m, {joined(words), afterK500(m) ? " M13 M63" : " M13 M64", m.gCoolantCode});
+    addM62Line(m);
+}
+
+void AddMToolReturn(Module1& m, bool approachX, bool stopSpindle)
+{
+    if (IsDuomill(m)) {
+        if (approachX)
+            AddLine(m, QStringLiteral("N000     X") + FormatNc(m.gAppX));
+        AddLine(m, QStringLiteral("N000 G21 HP=4 M12 M63 M09"));
+        return;
+    }
+    QString stop;
+    if (stopSpindle)
+        stop = afterK500(m) ? QStringLiteral(" M12 M63") : QStringLiteral(" M12 M64");
+    AddLine(m, {"N000     X", FormatNc(m.gHomeX), " Z", FormatNc(m.gHomeZ), stop});
+    if (stopSpindle)
+        addM62Line(m);
 }

@@ -18,6 +18,10 @@ void StartProcess(Module1& m, const QString& name);
 // One line, CR LF added.
 void AddLine(Module1& m, const QString& line);
 
+// One line of words, CR LF added. The words are evaluated from left to right, so a value that
+// FormatNc floors in place is floored for the words after it.
+void AddLine(Module1& m, std::initializer_list<QString> words);
+
 // The line of one TAB that closes every process.
 void AddTabLine(Module1& m);
 
@@ -53,3 +57,22 @@ QString AtcRequestText(const Module1& m, int toolType);
 void AddReturn(Module1& m, const QString& move, const QString& words = {});
 
 bool IsDuomill(const Module1& m);
+
+// Rotating (M) tools. Their spindle starts with M13 and stops with M12; the words around these
+// follow the machine's M-code convention gQCSK500: " M63" after K500, otherwise " M64" and a
+// line "N000     M62" after the line.
+
+// The tool line of a rotating-tool process: `head` ("N000 G94 M110") and the tool word with three
+// repeats; on a Duomill machine, when `bAngle` is given, the B axis turns first:
+// " G52 BA=" + bAngle + " M66".
+void AddMToolCall(Module1& m, const QString& head, const QString& bAngle = {});
+
+// The words of the start line (as AddLine), then " M13" + " M63"/" M64" + gCoolantCode; then
+// "N000     M62" before K500.
+void AddMToolStart(Module1& m, std::initializer_list<QString> words);
+
+// The return of a rotating-tool process. On a Duomill machine "N000 G21 HP=4 M12 M63 M09",
+// preceded by "N000     X" + gAppX when `approachX`. Otherwise "N000     X" + gHomeX + " Z" +
+// gHomeZ, with the spindle stop " M12 M63" (" M12 M64" and "N000     M62" before K500) when
+// `stopSpindle`.
+void AddMToolReturn(Module1& m, bool approachX, bool stopSpindle = true);
