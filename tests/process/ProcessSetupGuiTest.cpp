@@ -60,9 +60,9 @@ private slots:
                  "ProcessMT3", "ProcessSetup", "ProcessGroovePLAN", "ProcessGrooveOD",
                  "ProcessGrooveID", "ProcessThreadPLAN", "ProcessThreadOD", "ProcessThreadID"})
             QVERIFY2(main->action(QLatin1String(on))->isEnabled(), on);
-        // Items whose generator is still to come, and the ones that never have an action.
-        for (const char* off : {"ProcessMDrillPLAN", "ProcessMPlanetTapPLAN",
-                 "ProcessMPlanetTapSide", "ProcessMCirclePLAN", "ProcessMCircleSide"})
+        // The items that never have an action.
+        for (const char* off : {"ProcessMPlanetTapPLAN", "ProcessMPlanetTapSide",
+                 "ProcessMCirclePLAN", "ProcessMCircleSide"})
             QVERIFY2(!main->action(QLatin1String(off))->isEnabled(), off);
     }
 

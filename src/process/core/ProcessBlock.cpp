@@ -17,6 +17,21 @@ void AddLine(Module1& m, const QString& line)
     m.gProcessText += line + kLineEnd;
 }
 
+namespace {
+QString joined(std::initializer_list<QString> words)
+{
+    QString line;
+    for (const QString& word : words)
+        line += word;
+    return line;
+}
+} // namespace
+
+void AddLine(Module1& m, std::initializer_list<QString> words)
+{
+    AddLine(m, joined(words));
+}
+
 void AddTabLine(Module1& m)
 {
     AddLine(m, QStringLiteral("\t"));
@@ -122,31 +137,6 @@ QString MToolStartWords(const Module1& m)
         + m.gCoolantCode;
 }
 
-void AddMToolReturn(Module1& m)
-{
-    if (IsDuomill(m)) {
-        AddLine(m, QStringLiteral("N000 G21 HP=4 M12 M63 M09"));
-        return;
-    }
-    const QString home = QStringLiteral("N000     X") + FormatNc(m.gHomeX) + QStringLiteral(" Z")
-        + FormatNc(m.gHomeZ);
-    if (m.gQCSK500.toBool()) {
-        AddLine(m, home + QStringLiteral(" M12 M63"));
-    } else {
-        AddLine(m, home + QStringLiteral(" M12 M64"));
-        AddLine(m, QStringLiteral("N000     M62"));
-    }
-}
-
-void AddInclinedPlane(Module1& m)
-{
-    AddLine(m, QStringLiteral("N000 G138"));
-    AddLine(m,
-        QStringLiteral("N000 G174 SX=") + FormatNc(m.gC) + QStringLiteral(" SZ=")
-            + FormatNc(m.gSZ));
-    AddLine(m, QStringLiteral("N000 G127 B") + FormatNc(m.gB));
-}
-
 void AddToolCall(Module1& m, const QString& x, int toolRepeats, const QString& range)
 {
     const QString approach
@@ -195,4 +185,47 @@ void AddFaceToCentre(Module1& m, const QString& feed)
 {
     AddLine(m, QStringLiteral("N000 G01 X0 G41 I1") + feed);
     AddLine(m, QStringLiteral("N000 G40 I-1"));
+}
+
+namespace {
+bool afterK500(const Module1& m)
+{
+    return m.gQCSK500.toBool();
+}
+
+void addM62Line(Module1& m)
+{
+    if (!afterK500(m))
+        AddLine(m, QStringLiteral("N000     M62"));
+}
+} // namespace
+
+void AddMToolCall(Module1& m, const QString& head, const QString& bAngle)
+{
+    QString line = head + ToolWord(m, 3);
+    if (IsDuomill(m) && !bAngle.isEmpty())
+        line += QStringLiteral(" G52 BA=") + bAngle + QStringLiteral(" M66");
+    AddLine(m, line);
+}
+
+void AddMToolStart(Module1& m, std::initializer_list<QString> words)
+{
+    AddLine(m, {joined(words), afterK500(m) ? " M13 M63" : " M13 M64", m.gCoolantCode});
+    addM62Line(m);
+}
+
+void AddMToolReturn(Module1& m, bool approachX, bool stopSpindle)
+{
+    if (IsDuomill(m)) {
+        if (approachX)
+            AddLine(m, QStringLiteral("N000     X") + FormatNc(m.gAppX));
+        AddLine(m, QStringLiteral("N000 G21 HP=4 M12 M63 M09"));
+        return;
+    }
+    QString stop;
+    if (stopSpindle)
+        stop = afterK500(m) ? QStringLiteral(" M12 M63") : QStringLiteral(" M12 M64");
+    AddLine(m, {"N000     X", FormatNc(m.gHomeX), " Z", FormatNc(m.gHomeZ), stop});
+    if (stopSpindle)
+        addM62Line(m);
 }

@@ -18,6 +18,10 @@ void StartProcess(Module1& m, const QString& name);
 // One line, CR LF added.
 void AddLine(Module1& m, const QString& line);
 
+// One line of words, CR LF added. The words are evaluated from left to right, so a value that
+// FormatNc floors in place is floored for the words after it.
+void AddLine(Module1& m, std::initializer_list<QString> words);
+
 // The line of one TAB that closes every process.
 void AddTabLine(Module1& m);
 
@@ -65,15 +69,6 @@ bool IsDuomill(const Module1& m);
 // (gQCSK500 False), where the caller writes the M62 that must follow.
 QString MToolStartWords(const Module1& m);
 
-// The return that ends a rotating-tool process: "N000 G21 HP=4 M12 M63 M09" on a Duomill machine,
-// otherwise "N000     X" + gHomeX + " Z" + gHomeZ + " M12 M63", or " M12 M64" followed by the line
-// "N000     M62" before K500.
-void AddMToolReturn(Module1& m);
-
-// The three lines that set up an inclined plane: "N000 G138", the zero shift
-// "N000 G174 SX=" + gC + " SZ=" + gSZ, and "N000 G127 B" + gB.
-void AddInclinedPlane(Module1& m);
-
 // The approach with the tool call: "N000 G00 X" + x + " Z" + gAppZ, the tool word (ToolWord),
 // then `range` (" M41 S" or " M42 S") with gSpindleSpeed, gSpindleCode and gCoolantCode. `x` is
 // the approach diameter, already written.
@@ -103,3 +98,22 @@ void AddFaceToCentre(Module1& m, const QString& feed);
 // " G97 S" + gSpindleSpeed + " M63": the turning processes leave constant surface speed on their
 // return at the speed they computed.
 QString FixedSpeedWords(Module1& m);
+
+// Rotating (M) tools. Their spindle starts with M13 and stops with M12; the words around these
+// follow the machine's M-code convention gQCSK500: " M63" after K500, otherwise " M64" and a
+// line "N000     M62" after the line.
+
+// The tool line of a rotating-tool process: `head` ("N000 G94 M110") and the tool word with three
+// repeats; on a Duomill machine, when `bAngle` is given, the B axis turns first:
+// " G52 BA=" + bAngle + " M66".
+void AddMToolCall(Module1& m, const QString& head, const QString& bAngle = {});
+
+// The words of the start line (as AddLine), then " M13" + " M63"/" M64" + gCoolantCode; then
+// "N000     M62" before K500.
+void AddMToolStart(Module1& m, std::initializer_list<QString> words);
+
+// The return of a rotating-tool process. On a Duomill machine "N000 G21 HP=4 M12 M63 M09",
+// preceded by "N000     X" + gAppX when `approachX`. Otherwise "N000     X" + gHomeX + " Z" +
+// gHomeZ, with the spindle stop " M12 M63" (" M12 M64" and "N000     M62" before K500) when
+// `stopSpindle`.
+void AddMToolReturn(Module1& m, bool approachX, bool stopSpindle = true);

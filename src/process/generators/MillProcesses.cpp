@@ -1,5 +1,7 @@
 #include "process/generators/MillProcesses.h"
 
+#include "process/generators/InclinedPlane.h"
+
 #include "common/Basic.h"
 #include "common/FormatNc.h"
 #include "common/Module1.h"
@@ -111,7 +113,7 @@ void buildKeyWay(Module1& m, Plane plane)
     AddLine(m, cycle + keyWayTail(m));
     AddLine(m, QStringLiteral("N000 G180"));
     AddLine(m, QStringLiteral("N000 G00 ") + axes.down + FormatNc(side ? m.gAppX : m.gAppZ));
-    AddMToolReturn(m);
+    AddMToolReturn(m, false);
     AddTabLine(m);
 }
 
@@ -137,7 +139,7 @@ void buildSlot(Module1& m, Plane plane)
     // On the face the Duomill return first leaves the work in X.
     if (IsDuomill(m) && !side)
         AddLine(m, QStringLiteral("N000     X") + FormatNc(m.gAppX));
-    AddMToolReturn(m);
+    AddMToolReturn(m, false);
     AddTabLine(m);
 }
 
@@ -243,7 +245,7 @@ void BuildMKeySlant(Module1& m)
     AddLine(m, QStringLiteral("N000 G00 Z") + FormatNc(m.gAppZ));
     for (const char* line : {"N000 G175", "N000 G126", "N000 G136"})
         AddLine(m, QString::fromLatin1(line));
-    AddMToolReturn(m);
+    AddMToolReturn(m, false);
     AddTabLine(m);
 }
 
@@ -329,7 +331,7 @@ void BuildMCircleSlant(Module1& m)
     AddLine(m, QStringLiteral("N000 G00 Z") + FormatNc(m.gAppZ));
     for (const char* line : {"N000 G126 M146", "N000 G175", "N000 G136"})
         AddLine(m, QString::fromLatin1(line));
-    AddMToolReturn(m);
+    AddMToolReturn(m, false);
     AddTabLine(m);
 }
 

@@ -3,6 +3,8 @@
 #include "process/generators/DrillProcesses.h"
 #include "process/generators/FinishingProcesses.h"
 #include "process/generators/GrooveProcesses.h"
+#include "process/generators/MDrillProcesses.h"
+#include "process/generators/MTapProcesses.h"
 #include "process/generators/MeasureProcesses.h"
 #include "process/generators/MillProcesses.h"
 #include "process/generators/RoughTurningProcesses.h"
@@ -48,19 +50,19 @@ const std::vector<ProcessItem>& ProcessItems()
         {"ProcessThread", "ProcessThreadID", u"  INV. ", Generator, 16, SetUpThreadId, BuildThreadId},
 
         {"Process", "ProcessMDrill", u" M-axis  Drill ", Submenu},
-        {"ProcessMDrill", "ProcessMDrillPLAN", u" PLAN ", Generator, 17},
-        {"ProcessMDrill", "ProcessMDrillSide", u" Side ", Generator, 18},
-        {"ProcessMDrill", "ProcessMDrillSlant", u" Slant ", Generator, 19},
+        {"ProcessMDrill", "ProcessMDrillPLAN", u" PLAN ", Generator, 17, SetUpMDrillPlan, BuildMDrillPlan},
+        {"ProcessMDrill", "ProcessMDrillSide", u" Side ", Generator, 18, SetUpMDrillSide, BuildMDrillSide},
+        {"ProcessMDrill", "ProcessMDrillSlant", u" Slant ", Generator, 19, SetUpMDrillSlant, BuildMDrillSlant},
 
         {"Process", "ProcessMTap", u" M-axis  Tap ", Submenu},
-        {"ProcessMTap", "ProcessMTapPLAN", u" PLAN ", Generator, 20},
-        {"ProcessMTap", "ProcessMTapSide", u" Side ", Generator, 21},
-        {"ProcessMTap", "ProcessMTapSlant", u" Slant ", Generator, 22},
+        {"ProcessMTap", "ProcessMTapPLAN", u" PLAN ", Generator, 20, SetUpMTapPlan, BuildMTapPlan},
+        {"ProcessMTap", "ProcessMTapSide", u" Side ", Generator, 21, SetUpMTapSide, BuildMTapSide},
+        {"ProcessMTap", "ProcessMTapSlant", u" Slant ", Generator, 22, SetUpMTapSlant, BuildMTapSlant},
 
         {"Process", "ProcessMPlanetTap", u" M-axis planet Tap ", Submenu},
         {"ProcessMPlanetTap", "ProcessMPlanetTapPLAN", u" PLAN ", Disabled},
         {"ProcessMPlanetTap", "ProcessMPlanetTapSide", u" Side ", Disabled},
-        {"ProcessMPlanetTap", "ProcessMPlanetTapSlant", u" Slant ", Generator, 33},
+        {"ProcessMPlanetTap", "ProcessMPlanetTapSlant", u" Slant ", Generator, 33, SetUpMPlanetTapSlant, BuildMPlanetTapSlant},
 
         {"Process", "ProcessMKey", u" M-axis  Key way ", Submenu},
         {"ProcessMKey", "ProcessMKeyPLAN", u" PLAN ", Generator, 23, SetUpMKeyPlan, BuildMKeyPlan},
