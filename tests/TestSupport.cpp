@@ -163,3 +163,11 @@ NcTextBox* ActiveText()
     frmDocument* doc = main ? main->activeDocument() : nullptr;
     return doc ? doc->txtText() : nullptr;
 }
+
+QWidget* ShownWindow(const QString& objectName)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == objectName)
+            return w;
+    return nullptr;
+}

@@ -59,6 +59,8 @@ void CloseMainDiscardingChanges();
 QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
 NcTextBox* ActiveText();
+// The visible top-level window of that object name, if any.
+QWidget* ShownWindow(const QString& objectName);
 QString SettingsFile();
 
 // Sets up the isolated settings store and the application, then runs the test object.

@@ -6,7 +6,6 @@
 #include "documents/NcTextBox.h"
 
 #include <QAction>
-#include <QMdiArea>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -21,6 +20,7 @@ class FileCommandsTest : public QObject
     QString file(const QString& name) const { return m_dir.filePath(name); }
     void trigger(const char* name) { m_main->action(QString::fromLatin1(name))->trigger(); }
     void typeInto(const QString& text) { ActiveText()->setSelText(text); }
+    QString caption() const { return m_main->activeDocument()->caption(); }
 
 private slots:
     void init() { m_main = StartFresh(); }
@@ -28,21 +28,18 @@ private slots:
 
     void newDocumentsAreNumberedForTheWholeRun()
     {
-        trigger("mnuFileNew");
-        trigger("mnuFileNew");
-        trigger("mnuFileNew");
         QStringList captions;
-        for (frmDocument* doc : m_main->documents())
-            captions << doc->caption();
+        for (int i = 0; i < 3; ++i) {
+            trigger("mnuFileNew");
+            captions << caption();
+        }
         QCOMPARE(captions, (QStringList {"Untitled1", "Untitled2", "Untitled3"}));
         for (frmDocument* doc : m_main->documents())
             doc->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         trigger("mnuFileNew");
-        QCOMPARE(m_main->activeDocument()->caption(), QStringLiteral("Untitled4"));
+        QCOMPARE(caption(), QStringLiteral("Untitled4"));
         QVERIFY(!ActiveText()->DataChanged());
-        QVERIFY(m_main->action(QStringLiteral("mnuFileSave"))->isEnabled());
-        QVERIFY(m_main->action(QStringLiteral("mnuEditCut"))->isEnabled());
     }
 
     void openAndSaveUnchangedIsByteForByte_data()
@@ -76,7 +73,7 @@ private slots:
         const QString path = file(QStringLiteral("lower.min"));
         WriteBytes(path, "O1\r\n");
         m_main->files()->OpenFile(path);
-        QCOMPARE(m_main->activeDocument()->caption(), path.toUpper());
+        QCOMPARE(caption(), path.toUpper());
         typeInto(QStringLiteral("N1\r\n"));
         QVERIFY(ActiveText()->DataChanged());
         trigger("mnuFileSave");
@@ -85,30 +82,27 @@ private slots:
         QVERIFY(!QFile::exists(path.toUpper()));
     }
 
-    void saveOnUntitledAsksForANameAndListsIt()
+    void untitledSaveAsksForANameAndListsIt()
     {
         trigger("mnuFileNew");
         typeInto(QStringLiteral("O7\r\n"));
+        {
+            // A cancelled dialog writes nothing.
+            ModalScript script;
+            script.chooseFile(QString());
+            trigger("mnuFileSaveAs");
+        }
+        QVERIFY(ActiveText()->DataChanged());
+        QCOMPARE(caption(), QStringLiteral("Untitled1"));
+        QVERIFY(m_main->files()->recentFile(1).isEmpty());
         const QString path = file(QStringLiteral("named.min"));
         ModalScript script;
         script.chooseFile(path);
         trigger("mnuFileSave");
         QCOMPARE(ReadBytes(path), QByteArray("O7\r\n"));
-        QCOMPARE(m_main->activeDocument()->caption(), path.toUpper());
+        QCOMPARE(caption(), path.toUpper());
         QCOMPARE(m_main->files()->recentFile(1), path);
         QCOMPARE(module1().gSavePathName, m_dir.path());
-    }
-
-    void cancelledSaveDialogWritesNothing()
-    {
-        trigger("mnuFileNew");
-        typeInto(QStringLiteral("O7\r\n"));
-        ModalScript script;
-        script.chooseFile(QString());
-        trigger("mnuFileSaveAs");
-        QVERIFY(ActiveText()->DataChanged());
-        QCOMPARE(m_main->activeDocument()->caption(), QStringLiteral("Untitled1"));
-        QVERIFY(m_main->files()->recentFile(1).isEmpty());
     }
 
     void failedSaveSaysSoAndKeepsTheOldFile()
@@ -128,37 +122,27 @@ private slots:
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     }
 
-    void openRefusesFilesAbove65000Bytes()
+    void openRefusesFilesAbove65000BytesAndUnreadableOnes()
     {
         const QString fits = file(QStringLiteral("fits.min"));
         const QString tooBig = file(QStringLiteral("toobig.min"));
+        const QString folder = file(QStringLiteral("afolder.min"));
         WriteBytes(fits, QByteArray(65000, 'A'));
         WriteBytes(tooBig, QByteArray(65001, 'A'));
-        {
-            ModalScript script;
-            script.chooseFile(fits);
-            trigger("mnuFileOpen");
-        }
-        QCOMPARE(m_main->documents().size(), 1);
-        QCOMPARE(module1().gOpenPathName, m_dir.path());
-        ModalScript script;
-        script.chooseFile(tooBig).answerMessage(QMessageBox::Ok);
-        trigger("mnuFileOpen");
-        QCOMPARE(script.messages().value(0).text,
-            QStringLiteral("This file size is too big, can not open."));
-        QCOMPARE(m_main->documents().size(), 1);
-    }
-
-    void unreadableFileLeavesNoWindowBehind()
-    {
-        const QString folder = file(QStringLiteral("afolder.min"));
         QDir().mkpath(folder);
         ModalScript script;
+        script.chooseFile(fits).chooseFile(tooBig).answerMessage(QMessageBox::Ok);
+        trigger("mnuFileOpen");
+        QCOMPARE(module1().gOpenPathName, m_dir.path());
+        trigger("mnuFileOpen");
         script.answerMessage(QMessageBox::Ok);
         QVERIFY(!m_main->files()->OpenFile(folder));
+        QCOMPARE(script.messages().size(), 2);
         QCOMPARE(
-            script.messages().value(0).text, folder + QStringLiteral("  file が Open けません."));
-        QVERIFY(m_main->documents().isEmpty());
+            script.messages()[0].text, QStringLiteral("This file size is too big, can not open."));
+        // A path that cannot be read leaves no window behind.
+        QCOMPARE(script.messages()[1].text, folder + QStringLiteral("  file が Open けません."));
+        QCOMPARE(m_main->documents().size(), 1);
     }
 
     void closeCommandAnsweredNoAsksAgainThenCloses()
@@ -211,8 +195,7 @@ private slots:
         script.answerMessage(QMessageBox::Yes).answerMessage(QMessageBox::Yes);
         CloseMain();
         QCOMPARE(script.messages().size(), 2);
-        QVERIFY(script.messages()[0].text.startsWith(
-            QLatin1Char('[') + a.toUpper() + QLatin1Char(']')));
+        QVERIFY(script.messages()[0].text.startsWith(u'[' + a.toUpper() + u']'));
         QCOMPARE(ReadBytes(a), QByteArray("text of a"));
         QCOMPARE(ReadBytes(b), QByteArray("text of b"));
         m_main = StartFresh();
@@ -223,15 +206,14 @@ private slots:
         trigger("mnuFileNew");
         typeInto(QStringLiteral("unsaved"));
         trigger("mnuFileNew");
-        m_main->action(QStringLiteral("mnuWindowCascade"))->trigger();
+        trigger("mnuWindowCascade");
         ModalScript script;
         script.answerMessage(QMessageBox::Cancel);
         trigger("mnuFileExit");
         QVERIFY(m_main->isVisible());
         QCOMPARE(m_main->documents().size(), 2);
-        QVERIFY(!QFile::exists(SettingsFile())
-            || !QSettings(SettingsFile(), QSettings::IniFormat)
-                    .contains(QStringLiteral("Settings/MainLeft")));
+        QVERIFY(!QSettings(SettingsFile(), QSettings::IniFormat)
+                     .contains(QStringLiteral("Settings/MainLeft")));
     }
 
     void recentFileThatVanishedIsCreatedEmpty()
@@ -243,24 +225,28 @@ private slots:
         QFile::remove(path);
         trigger("mnuFileRecentFile(1)");
         QVERIFY(QFile::exists(path));
-        QCOMPARE(m_main->activeDocument()->caption(), path.toUpper());
+        QCOMPARE(caption(), path.toUpper());
         QCOMPARE(ActiveText()->Text(), QString());
         QCOMPARE(m_main->files()->recentFile(2), path);
     }
 
+    // Every command that works on the active document, once the last one is closed.
     void documentCommandsWithoutADocumentSayNotFileOpen()
     {
         trigger("mnuFileNew");
         m_main->activeDocument()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (const char* command : {"mnuFileSave", "mnuFileSaveAs", "mnuFileClose", "mnuEditCut",
-                 "mnuEditCopy", "mnuEditPaste"}) {
+        for (const char* command : {"mnuFileSave", "mnuFileSaveAs", "mnuFileClose", "mnuFilePrint",
+                 "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "GcodeG04", "McodeSpindleM03",
+                 "mnuGcodeMap(1)", "mnuSearchFind", "mnuSearchReplace", "mnuToolsSizeShift",
+                 "mnuToolsNumberArrange", "mnuInsertDate", "ProcessMT1"}) {
             ModalScript script;
             script.answerMessage(QMessageBox::Ok);
             trigger(command);
-            QCOMPARE(
-                script.messages().value(0).text, QStringLiteral("Not file open. Can not insert."));
-            QCOMPARE(script.messages().value(0).title, QStringLiteral(" error  91"));
+            QVERIFY2(script.messages().size() == 1, command);
+            QCOMPARE(script.messages()[0].text, QStringLiteral("Not file open. Can not insert."));
+            QCOMPARE(script.messages()[0].title, QStringLiteral(" error  91"));
+            QCOMPARE(script.messages()[0].icon, QMessageBox::Warning);
         }
     }
 };

@@ -4,7 +4,6 @@
 #include "documents/NcTextBox.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QMenu>
@@ -59,17 +58,21 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("form");
         QTest::addColumn<bool>("modal");
-        QTest::newRow("find") << "mnuSearchFind" << "frmFind" << false;
-        QTest::newRow("replace") << "mnuSearchReplace" << "frmReplace" << false;
-        QTest::newRow("dataChange") << "mnuToolsSizeShift" << "frmSizeShift" << false;
-        QTest::newRow("arrange") << "mnuToolsNumberArrange" << "frmNumberArrange" << false;
-        QTest::newRow("spindleSpeed") << "mnuToolsrpm" << "RPM" << false;
-        QTest::newRow("lineAngle") << "LineAngle" << "frmLineAngle" << false;
-        QTest::newRow("twoLines") << "LineCircleLine" << "frmLineRLine" << false;
-        QTest::newRow("printSetting") << "mnuFilePrinterSetup" << "PrintSetting" << true;
-        QTest::newRow("parameters") << "ProcessSetup" << "frmProcessSetup" << true;
-        QTest::newRow("material") << "ProcessUGC" << "frmUGC" << true;
-        QTest::newRow("drill") << "ProcessDrillHss" << "frmProcess" << true;
+        const auto row = [](const char* name, const char* command, const char* form, bool modal) {
+            QTest::newRow(name) << QString::fromLatin1(command) << QString::fromLatin1(form)
+                                << modal;
+        };
+        row("find", "mnuSearchFind", "frmFind", false);
+        row("replace", "mnuSearchReplace", "frmReplace", false);
+        row("dataChange", "mnuToolsSizeShift", "frmSizeShift", false);
+        row("arrange", "mnuToolsNumberArrange", "frmNumberArrange", false);
+        row("spindleSpeed", "mnuToolsrpm", "RPM", false);
+        row("lineAngle", "LineAngle", "frmLineAngle", false);
+        row("twoLines", "LineCircleLine", "frmLineRLine", false);
+        row("printSetting", "mnuFilePrinterSetup", "PrintSetting", true);
+        row("parameters", "ProcessSetup", "frmProcessSetup", true);
+        row("material", "ProcessUGC", "frmUGC", true);
+        row("drill", "ProcessDrillHss", "frmProcess", true);
     }
     void everyDialogFitsASmallScreen()
     {
@@ -95,10 +98,7 @@ private slots:
             QCOMPARE(script.pendingSteps(), 0);
         } else {
             item->trigger();
-            QWidget* w = nullptr;
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (top->objectName() == form && top->isVisible())
-                    w = top;
+            QWidget* w = ShownWindow(form);
             QVERIFY2(w, qPrintable(form));
             look(w);
             w->close();

@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 
 #include "app/FileCommands.h"
-#include "app/SettingsStore.h"
 #include "app/frmMain.h"
 #include "common/Module1.h"
 #include "common/ProgramFolder.h"
@@ -12,7 +11,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-// Start-up, the settings store and shutdown.
+// Start-up, the settings store and shutdown. The machine parameters' defaults and their way
+// through the store are the parameters dialog's test.
 class StartUpTest : public QObject
 {
     Q_OBJECT
@@ -30,32 +30,14 @@ private slots:
         QCOMPARE(main->pos(), QPoint(1000 / 15, 1000 / 15));
         QCOMPARE(main->size(), QSize(6500 / 15, 6500 / 15));
         const Module1& m = module1();
-        QCOMPARE(m.gScreenFontName, QStringLiteral("Terminal"));
-        QCOMPARE(m.gScreenFontSize, 14);
-        QCOMPARE(m.gPrintFontName, QStringLiteral("MS 明朝"));
-        QCOMPARE(m.gPrintFontSize, 11);
-        QCOMPARE(m.gPrinterOrientation, 1);
-        QCOMPARE(m.gLeftMerge, 10);
-        QCOMPARE(m.gRightMerge, 0);
-        QCOMPARE(m.gPrintLineNo, 1);
-        QCOMPARE(m.gOpenPathName, QDir::homePath());
-        QCOMPARE(m.gSavePathName, QDir::homePath());
-        QCOMPARE(m.gInsertPathName, ProgramFolder() + QStringLiteral("/Program"));
-        QCOMPARE(
-            m.gCsvFileName, ProgramFolder() + QStringLiteral("/ cutting  condition /S45C.CSV"));
-        QCOMPARE(m.gCsvPathName, ProgramFolder() + QStringLiteral("/ cutting  condition "));
-        QCOMPARE(m.gMaxS, 2500.0f);
-        QCOMPARE(m.gHomeX.toNumber(), 500.0);
-        QCOMPARE(m.gAppX.toNumber(), 200.0);
-        QCOMPARE(m.gAppZ.toNumber(), 50.0);
-        QVERIFY(!m.gTG);
-        QVERIFY(m.gQCSK500.toBool());
-        QVERIFY(!m.gDuomill.toBool());
-        QVERIFY(m.gPanelChk.toBool());
-        QCOMPARE(m.gTurretType, 2);
-        QCOMPARE(m.gAtcMacroType, QStringLiteral("M421"));
-        QVERIFY(m.gToolFrom.toBool());
-        QVERIFY(!m.gLoadMoniter);
+        QCOMPARE((QStringList {m.gScreenFontName, m.gPrintFontName, m.gOpenPathName,
+                     m.gSavePathName, m.gInsertPathName, m.gCsvFileName, m.gCsvPathName}),
+            (QStringList {"Terminal", "MS 明朝", QDir::homePath(), QDir::homePath(),
+                ProgramFolder() + "/Program", ProgramFolder() + "/ cutting  condition /S45C.CSV",
+                ProgramFolder() + "/ cutting  condition "}));
+        QCOMPARE((QList<int> {m.gScreenFontSize, m.gPrintFontSize, m.gPrinterOrientation,
+                     m.gLeftMerge, m.gRightMerge, m.gPrintLineNo}),
+            (QList<int> {14, 11, 1, 10, 0, 1}));
         for (int i = 1; i <= 5; ++i)
             QVERIFY(!main->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i))->isVisible());
         QVERIFY(main->documents().isEmpty());
@@ -74,13 +56,11 @@ private slots:
         CloseMain();
 
         QSettings s = stored();
-        QCOMPARE(s.value(QStringLiteral("Settings/MainLeft")).toString(), QStringLiteral("1800"));
-        QCOMPARE(s.value(QStringLiteral("Settings/MainWidth")).toString(), QStringLiteral("7500"));
-        QCOMPARE(s.value(QStringLiteral("Settings/OpenPathName")).toString(),
-            QStringLiteral("/srv/nc/in"));
-        QCOMPARE(s.value(QStringLiteral("Settings/LeftMerge")).toString(), QStringLiteral("25"));
-        QCOMPARE(s.value(QStringLiteral("Settings/RecentFile1")).toString(),
-            file(QStringLiteral("a.min")));
+        const auto value = [&s](const char* key) { return s.value(QLatin1String(key)).toString(); };
+        QCOMPARE((QStringList {value("Settings/MainLeft"), value("Settings/MainWidth"),
+                     value("Settings/OpenPathName"), value("Settings/LeftMerge"),
+                     value("Settings/RecentFile1")}),
+            (QStringList {"1800", "7500", "/srv/nc/in", "25", file(QStringLiteral("a.min"))}));
         QVERIFY(s.contains(QStringLiteral("Parameter/CsvFileName")));
         // Machine parameters are the set-up dialog's to write, not the shutdown's.
         QVERIFY(!s.contains(QStringLiteral("Parameter/MaxS")));
@@ -90,8 +70,7 @@ private slots:
         QCOMPARE(main->pos(), QPoint(120, 90));
         QCOMPARE(module1().gOpenPathName, QStringLiteral("/srv/nc/in"));
         QCOMPARE(module1().gLeftMerge, 25);
-        QAction* recent = main->action(QStringLiteral("mnuFileRecentFile(1)"));
-        QVERIFY(recent->isVisible());
+        QVERIFY(main->action(QStringLiteral("mnuFileRecentFile(1)"))->isVisible());
         QCOMPARE(main->files()->recentFile(1), file(QStringLiteral("a.min")));
         CloseMain();
     }
@@ -132,15 +111,12 @@ private slots:
         CloseMain();
         {
             QSettings s = stored();
-            s.setValue(QStringLiteral("Settings/MainLeft"), QStringLiteral("abc"));
-            s.setValue(QStringLiteral("Settings/MainTop"), QStringLiteral("-999999"));
-            s.setValue(QStringLiteral("Settings/ScreenFontSize"), QStringLiteral("big"));
-            s.setValue(QStringLiteral("Settings/PrintLineNo"), QStringLiteral("99999999999999"));
-            s.setValue(QStringLiteral("Parameter/HomeX"), QStringLiteral("far"));
-            s.setValue(QStringLiteral("Parameter/AppZ"), QStringLiteral("75.5"));
-            s.setValue(QStringLiteral("Parameter/Duomill"), QStringLiteral("maybe"));
-            s.setValue(QStringLiteral("Parameter/TG"), QStringLiteral("True"));
-            s.setValue(QStringLiteral("Parameter/QCSK500"), QStringLiteral("False"));
+            for (const auto& [key, value] : {std::pair {"Settings/MainLeft", "abc"},
+                     {"Settings/MainTop", "-999999"}, {"Settings/ScreenFontSize", "big"},
+                     {"Settings/PrintLineNo", "99999999999999"}, {"Parameter/HomeX", "far"},
+                     {"Parameter/AppZ", "75.5"}, {"Parameter/Duomill", "maybe"},
+                     {"Parameter/TG", "True"}, {"Parameter/QCSK500", "False"}})
+                s.setValue(QLatin1String(key), QLatin1String(value));
         }
         frmMain* main = StartFresh(QString(), true);
         QCOMPARE(module1().gScreenFontSize, 14);
@@ -155,34 +131,29 @@ private slots:
         CloseMain();
     }
 
-    void commandLineOpensTheQuotedFile()
+    void commandLineOpensItsFile_data()
     {
-        const QString path = file(QStringLiteral("with blank.min"));
-        WriteBytes(path, "O9\r\n");
-        frmMain* main = StartFresh(QLatin1Char('"') + path + QStringLiteral("\" --extra"));
-        QCOMPARE(main->documents().size(), 1);
-        QCOMPARE(main->activeDocument()->caption(), path.toUpper());
-        QCOMPARE(ActiveText()->Text(), QStringLiteral("O9\r\n"));
-        QVERIFY(main->menu(QStringLiteral("Gcode"))->menuAction()->isVisible());
-        CloseMain();
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("quoted");
+        QTest::addColumn<QByteArray>("bytes"); // null: no such file yet
+        QTest::newRow("quotedWithMoreBehind") << "with blank.min" << true << QByteArray("O9\r\n");
+        QTest::newRow("unquotedMissingIsCreated") << "new one.min" << false << QByteArray();
+        QTest::newRow("oversizedStillOpens") << "big.min" << false << QByteArray(100000, 'X');
     }
-
-    void commandLineWithoutQuotesCreatesAMissingFile()
+    void commandLineOpensItsFile()
     {
-        const QString path = file(QStringLiteral("new one.min"));
-        frmMain* main = StartFresh(path);
+        QFETCH(QString, name);
+        QFETCH(bool, quoted);
+        QFETCH(QByteArray, bytes);
+        const QString path = file(name);
+        if (!bytes.isNull())
+            WriteBytes(path, bytes);
+        frmMain* main = StartFresh(quoted ? u'"' + path + QStringLiteral("\" --extra") : path);
         QVERIFY(QFile::exists(path));
         QCOMPARE(main->documents().size(), 1);
-        QCOMPARE(ActiveText()->Text(), QString());
-        CloseMain();
-    }
-
-    void oversizedCommandLineFileStillOpens()
-    {
-        const QString path = file(QStringLiteral("big.min"));
-        WriteBytes(path, QByteArray(100000, 'X'));
-        StartFresh(path);
-        QCOMPARE(ActiveText()->Text().size(), 100000);
+        QCOMPARE(main->activeDocument()->caption(), path.toUpper());
+        QCOMPARE(ActiveText()->Text(), QString::fromLatin1(bytes));
+        QVERIFY(main->menu(QStringLiteral("Gcode"))->menuAction()->isVisible());
         CloseMain();
     }
 };
