@@ -2,6 +2,7 @@
 
 #include "app/StartUp.h"
 #include "app/frmMain.h"
+#include "common/RuntimeError.h"
 #include "documents/NcTextBox.h"
 
 #include <QAbstractButton>
@@ -170,4 +171,14 @@ QWidget* ShownWindow(const QString& objectName)
         if (w->isVisible() && w->objectName() == objectName)
             return w;
     return nullptr;
+}
+
+int RuntimeErrorOf(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
 }

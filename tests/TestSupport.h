@@ -56,6 +56,9 @@ void CloseActiveDocumentDiscardingChanges();
 // Closes the running main window without any close prompt: every change is dropped.
 void CloseMainDiscardingChanges();
 
+// The number of the run-time error the step raises; 0 when it raises none.
+int RuntimeErrorOf(const std::function<void()>& step);
+
 QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
 NcTextBox* ActiveText();

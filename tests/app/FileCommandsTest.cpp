@@ -38,7 +38,7 @@ private slots:
             doc->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         trigger("mnuFileNew");
-        QCOMPARE(caption(), QStringLiteral("Untitled4"));
+        QCOMPARE(caption(), u"Untitled4"_qs);
         QVERIFY(!ActiveText()->DataChanged());
     }
 
@@ -53,14 +53,14 @@ private slots:
     void openAndSaveUnchangedIsByteForByte()
     {
         QFETCH(QByteArray, bytes);
-        const QString path = file(QStringLiteral("roundtrip.min"));
+        const QString path = file(u"roundtrip.min"_qs);
         WriteBytes(path, bytes);
         QVERIFY(m_main->files()->OpenFile(path));
         trigger("mnuFileSave");
         QCOMPARE(ReadBytes(path), bytes);
         // And after an edit that is undone by hand, the rest stays untouched too.
         ActiveText()->setSelStart(0);
-        typeInto(QStringLiteral("X"));
+        typeInto(u"X"_qs);
         ActiveText()->setSelStart(0);
         ActiveText()->setSelLength(1);
         typeInto(QString());
@@ -70,11 +70,11 @@ private slots:
 
     void saveWritesToTheFileNotToItsUpperCaseCaption()
     {
-        const QString path = file(QStringLiteral("lower.min"));
+        const QString path = file(u"lower.min"_qs);
         WriteBytes(path, "O1\r\n");
         m_main->files()->OpenFile(path);
         QCOMPARE(caption(), path.toUpper());
-        typeInto(QStringLiteral("N1\r\n"));
+        typeInto(u"N1\r\n"_qs);
         QVERIFY(ActiveText()->DataChanged());
         trigger("mnuFileSave");
         QCOMPARE(ReadBytes(path), QByteArray("N1\r\nO1\r\n"));
@@ -85,7 +85,7 @@ private slots:
     void untitledSaveAsksForANameAndListsIt()
     {
         trigger("mnuFileNew");
-        typeInto(QStringLiteral("O7\r\n"));
+        typeInto(u"O7\r\n"_qs);
         {
             // A cancelled dialog writes nothing.
             ModalScript script;
@@ -93,9 +93,9 @@ private slots:
             trigger("mnuFileSaveAs");
         }
         QVERIFY(ActiveText()->DataChanged());
-        QCOMPARE(caption(), QStringLiteral("Untitled1"));
+        QCOMPARE(caption(), u"Untitled1"_qs);
         QVERIFY(m_main->files()->recentFile(1).isEmpty());
-        const QString path = file(QStringLiteral("named.min"));
+        const QString path = file(u"named.min"_qs);
         ModalScript script;
         script.chooseFile(path);
         trigger("mnuFileSave");
@@ -107,16 +107,16 @@ private slots:
 
     void failedSaveSaysSoAndKeepsTheOldFile()
     {
-        const QString path = file(QStringLiteral("readonly.min"));
+        const QString path = file(u"readonly.min"_qs);
         WriteBytes(path, "old\r\n");
         m_main->files()->OpenFile(path);
         QFile::setPermissions(path, QFile::ReadOwner);
-        typeInto(QStringLiteral("new"));
+        typeInto(u"new"_qs);
         ModalScript script;
         script.answerMessage(QMessageBox::Ok);
         trigger("mnuFileSave");
-        QCOMPARE(script.messages().value(0).text, QStringLiteral("Can not save."));
-        QCOMPARE(script.messages().value(0).title, QStringLiteral("Corvane"));
+        QCOMPARE(script.messages().value(0).text, u"Can not save."_qs);
+        QCOMPARE(script.messages().value(0).title, u"Corvane"_qs);
         QCOMPARE(ReadBytes(path), QByteArray("old\r\n"));
         QVERIFY(ActiveText()->DataChanged());
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
@@ -124,9 +124,9 @@ private slots:
 
     void openRefusesFilesAbove65000BytesAndUnreadableOnes()
     {
-        const QString fits = file(QStringLiteral("fits.min"));
-        const QString tooBig = file(QStringLiteral("toobig.min"));
-        const QString folder = file(QStringLiteral("afolder.min"));
+        const QString fits = file(u"fits.min"_qs);
+        const QString tooBig = file(u"toobig.min"_qs);
+        const QString folder = file(u"afolder.min"_qs);
         WriteBytes(fits, QByteArray(65000, 'A'));
         WriteBytes(tooBig, QByteArray(65001, 'A'));
         QDir().mkpath(folder);
@@ -138,27 +138,24 @@ private slots:
         script.answerMessage(QMessageBox::Ok);
         QVERIFY(!m_main->files()->OpenFile(folder));
         QCOMPARE(script.messages().size(), 2);
-        QCOMPARE(
-            script.messages()[0].text, QStringLiteral("This file size is too big, can not open."));
+        QCOMPARE(script.messages()[0].text, u"This file size is too big, can not open."_qs);
         // A path that cannot be read leaves no window behind.
-        QCOMPARE(script.messages()[1].text, folder + QStringLiteral("  file が Open けません."));
+        QCOMPARE(script.messages()[1].text, folder + u"  file が Open けません."_qs);
         QCOMPARE(m_main->documents().size(), 1);
     }
 
     void closeCommandAnsweredNoAsksAgainThenCloses()
     {
         trigger("mnuFileNew");
-        typeInto(QStringLiteral("X"));
+        typeInto(u"X"_qs);
         ModalScript script;
         script.answerMessage(QMessageBox::No).answerMessage(QMessageBox::No);
         trigger("mnuFileClose");
         QCOMPARE(script.messages().size(), 2);
-        QCOMPARE(
-            script.messages()[0].text, QStringLiteral("The data is changed. Do you want save ?"));
+        QCOMPARE(script.messages()[0].text, u"The data is changed. Do you want save ?"_qs);
         QCOMPARE(script.messages()[0].icon, QMessageBox::Warning);
-        QCOMPARE(script.messages()[1].text,
-            QStringLiteral("[Untitled1] is changed,\r\n Do you want save ?"));
-        QCOMPARE(script.messages()[1].title, QStringLiteral("Corvane Ver.2.20 for Miltrop"));
+        QCOMPARE(script.messages()[1].text, u"[Untitled1] is changed,\r\n Do you want save ?"_qs);
+        QCOMPARE(script.messages()[1].title, u"Corvane Ver.2.20 for Miltrop"_qs);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(m_main->documents().isEmpty());
     }
@@ -166,7 +163,7 @@ private slots:
     void closePromptCancelledOrSaveCancelledKeepsTheWindow()
     {
         trigger("mnuFileNew");
-        typeInto(QStringLiteral("keep me"));
+        typeInto(u"keep me"_qs);
         {
             ModalScript script;
             script.answerMessage(QMessageBox::Cancel);
@@ -180,17 +177,17 @@ private slots:
             m_main->activeDocument()->close();
         }
         QCOMPARE(m_main->documents().size(), 1);
-        QCOMPARE(ActiveText()->Text(), QStringLiteral("keep me"));
+        QCOMPARE(ActiveText()->Text(), u"keep me"_qs);
     }
 
     void closePromptYesSavesThatWindowsText()
     {
-        const QString a = file(QStringLiteral("a.min"));
-        const QString b = file(QStringLiteral("b.min"));
+        const QString a = file(u"a.min"_qs);
+        const QString b = file(u"b.min"_qs);
         m_main->files()->OpenFile(a);
-        typeInto(QStringLiteral("text of a"));
+        typeInto(u"text of a"_qs);
         m_main->files()->OpenFile(b);
-        typeInto(QStringLiteral("text of b"));
+        typeInto(u"text of b"_qs);
         ModalScript script;
         script.answerMessage(QMessageBox::Yes).answerMessage(QMessageBox::Yes);
         CloseMain();
@@ -204,7 +201,7 @@ private slots:
     void exitCancelledKeepsEverythingAndWritesNoSettings()
     {
         trigger("mnuFileNew");
-        typeInto(QStringLiteral("unsaved"));
+        typeInto(u"unsaved"_qs);
         trigger("mnuFileNew");
         trigger("mnuWindowCascade");
         ModalScript script;
@@ -212,13 +209,12 @@ private slots:
         trigger("mnuFileExit");
         QVERIFY(m_main->isVisible());
         QCOMPARE(m_main->documents().size(), 2);
-        QVERIFY(!QSettings(SettingsFile(), QSettings::IniFormat)
-                     .contains(QStringLiteral("Settings/MainLeft")));
+        QVERIFY(!QSettings(SettingsFile(), QSettings::IniFormat).contains(u"Settings/MainLeft"_qs));
     }
 
     void recentFileThatVanishedIsCreatedEmpty()
     {
-        const QString path = file(QStringLiteral("gone.min"));
+        const QString path = file(u"gone.min"_qs);
         WriteBytes(path, "O5\r\n");
         m_main->files()->OpenFile(path);
         m_main->activeDocument()->close();
@@ -244,8 +240,8 @@ private slots:
             script.answerMessage(QMessageBox::Ok);
             trigger(command);
             QVERIFY2(script.messages().size() == 1, command);
-            QCOMPARE(script.messages()[0].text, QStringLiteral("Not file open. Can not insert."));
-            QCOMPARE(script.messages()[0].title, QStringLiteral(" error  91"));
+            QCOMPARE(script.messages()[0].text, u"Not file open. Can not insert."_qs);
+            QCOMPARE(script.messages()[0].title, u" error  91"_qs);
             QCOMPARE(script.messages()[0].icon, QMessageBox::Warning);
         }
     }

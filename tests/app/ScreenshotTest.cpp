@@ -25,7 +25,7 @@ class ScreenshotTest : public QObject
         QVERIFY(!picture.isNull());
         if (!m_folder.isEmpty()) {
             QDir().mkpath(m_folder);
-            picture.save(m_folder + u'/' + name + QStringLiteral(".png"));
+            picture.save(m_folder + u'/' + name + u".png"_qs);
         }
     }
 
@@ -34,12 +34,12 @@ private slots:
     {
         frmMain* main = StartFresh();
         main->resize(1000, 700);
-        main->action(QStringLiteral("mnuFileNew"))->trigger();
-        ActiveText()->loadText(QStringLiteral("O1000\r\nN001 G50 S2500\r\nN002 G00 X200 Z50\r\n"));
-        main->action(QStringLiteral("mnuFileNew"))->trigger();
-        ActiveText()->loadText(QStringLiteral("(-----< DRILL >-----)\r\nN000 G00 X0 Z50\r\n"));
-        main->action(QStringLiteral("mnuWindowTileVertical"))->trigger();
-        keep(main, QStringLiteral("main"));
+        main->action(u"mnuFileNew"_qs)->trigger();
+        ActiveText()->loadText(u"O1000\r\nN001 G50 S2500\r\nN002 G00 X200 Z50\r\n"_qs);
+        main->action(u"mnuFileNew"_qs)->trigger();
+        ActiveText()->loadText(u"(-----< DRILL >-----)\r\nN000 G00 X0 Z50\r\n"_qs);
+        main->action(u"mnuWindowTileVertical"_qs)->trigger();
+        keep(main, u"main"_qs);
         const QSize small(1024, 768);
         for (QAction* top : main->menuBar()->actions()) {
             QMenu* menu = top->menu();
@@ -47,7 +47,7 @@ private slots:
             QCoreApplication::processEvents();
             QVERIFY2(menu->width() <= small.width() && menu->height() <= small.height(),
                 qPrintable(menu->objectName()));
-            keep(menu, QStringLiteral("menu-") + menu->objectName());
+            keep(menu, u"menu-"_qs + menu->objectName());
             menu->hide();
         }
         CloseMainDiscardingChanges();
@@ -80,13 +80,13 @@ private slots:
         QFETCH(QString, form);
         QFETCH(bool, modal);
         frmMain* main = StartFresh();
-        main->action(QStringLiteral("mnuFileNew"))->trigger();
+        main->action(u"mnuFileNew"_qs)->trigger();
         QAction* item = main->action(command);
         QVERIFY2(item && item->isEnabled(), qPrintable(command));
         const auto look = [this, form](QWidget* w) {
             QCOMPARE(w->objectName(), form);
             QVERIFY2(w->width() <= 1024 && w->height() <= 740, qPrintable(form));
-            keep(w, QStringLiteral("dialog-") + form);
+            keep(w, u"dialog-"_qs + form);
         };
         if (modal) {
             ModalScript script;
@@ -111,15 +111,15 @@ private slots:
         frmMain* main = StartFresh();
         ModalScript script;
         script.then([this](QWidget* about) {
-            keep(about, QStringLiteral("about"));
+            keep(about, u"about"_qs);
             QVERIFY(about->sizeHint().width() <= 1024);
             static_cast<QDialog*>(about)->accept();
         });
-        main->action(QStringLiteral("mnuHelpAbout"))->trigger();
-        main->action(QStringLiteral("CorvaneHelp"))->trigger();
-        QWidget* help = main->findChild<QWidget*>(QStringLiteral("frmHelp"));
+        main->action(u"mnuHelpAbout"_qs)->trigger();
+        main->action(u"CorvaneHelp"_qs)->trigger();
+        QWidget* help = main->findChild<QWidget*>(u"frmHelp"_qs);
         QVERIFY(help);
-        keep(help, QStringLiteral("help"));
+        keep(help, u"help"_qs);
         help->close();
         CloseMain();
     }

@@ -33,7 +33,7 @@ private slots:
     {
         QCOMPARE(DialogFilter(QStringLiteral(
                      "All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb")),
-            QStringLiteral("All Files (*);;Main File (*.min);;System Sub (*.ssb)"));
+            u"All Files (*);;Main File (*.min);;System Sub (*.ssb)"_qs);
     }
 
     void tilingCoversTheAreaWithoutGaps()

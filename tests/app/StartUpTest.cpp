@@ -26,7 +26,7 @@ private slots:
     void firstRunUsesTheDefaults()
     {
         frmMain* main = StartFresh();
-        QCOMPARE(main->windowTitle(), QStringLiteral("Corvane Ver.2.20 for Miltrop"));
+        QCOMPARE(main->windowTitle(), u"Corvane Ver.2.20 for Miltrop"_qs);
         QCOMPARE(main->pos(), QPoint(1000 / 15, 1000 / 15));
         QCOMPARE(main->size(), QSize(6500 / 15, 6500 / 15));
         const Module1& m = module1();
@@ -39,7 +39,7 @@ private slots:
                      m.gLeftMerge, m.gRightMerge, m.gPrintLineNo}),
             (QList<int> {14, 11, 1, 10, 0, 1}));
         for (int i = 1; i <= 5; ++i)
-            QVERIFY(!main->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i))->isVisible());
+            QVERIFY(!main->action(u"mnuFileRecentFile(%1)"_qs.arg(i))->isVisible());
         QVERIFY(main->documents().isEmpty());
         CloseMain();
     }
@@ -49,10 +49,10 @@ private slots:
         frmMain* main = StartFresh();
         main->move(120, 90);
         main->resize(500, 400);
-        module1().gOpenPathName = QStringLiteral("/srv/nc/in");
+        module1().gOpenPathName = u"/srv/nc/in"_qs;
         module1().gLeftMerge = 25;
         module1().gScreenFontSize = 11;
-        main->files()->OpenFile(file(QStringLiteral("a.min")));
+        main->files()->OpenFile(file(u"a.min"_qs));
         CloseMain();
 
         QSettings s = stored();
@@ -60,48 +60,46 @@ private slots:
         QCOMPARE((QStringList {value("Settings/MainLeft"), value("Settings/MainWidth"),
                      value("Settings/OpenPathName"), value("Settings/LeftMerge"),
                      value("Settings/RecentFile1")}),
-            (QStringList {"1800", "7500", "/srv/nc/in", "25", file(QStringLiteral("a.min"))}));
-        QVERIFY(s.contains(QStringLiteral("Parameter/CsvFileName")));
+            (QStringList {"1800", "7500", "/srv/nc/in", "25", file(u"a.min"_qs)}));
+        QVERIFY(s.contains(u"Parameter/CsvFileName"_qs));
         // Machine parameters are the set-up dialog's to write, not the shutdown's.
-        QVERIFY(!s.contains(QStringLiteral("Parameter/MaxS")));
-        QVERIFY(!s.contains(QStringLiteral("Settings/RecentFile2")));
+        QVERIFY(!s.contains(u"Parameter/MaxS"_qs));
+        QVERIFY(!s.contains(u"Settings/RecentFile2"_qs));
 
         main = StartFresh(QString(), true);
         QCOMPARE(main->pos(), QPoint(120, 90));
-        QCOMPARE(module1().gOpenPathName, QStringLiteral("/srv/nc/in"));
+        QCOMPARE(module1().gOpenPathName, u"/srv/nc/in"_qs);
         QCOMPARE(module1().gLeftMerge, 25);
-        QVERIFY(main->action(QStringLiteral("mnuFileRecentFile(1)"))->isVisible());
-        QCOMPARE(main->files()->recentFile(1), file(QStringLiteral("a.min")));
+        QVERIFY(main->action(u"mnuFileRecentFile(1)"_qs)->isVisible());
+        QCOMPARE(main->files()->recentFile(1), file(u"a.min"_qs));
         CloseMain();
     }
 
     void minimizedShutdownWritesOnlyTheRecentFiles()
     {
         frmMain* main = StartFresh();
-        main->files()->OpenFile(file(QStringLiteral("m.min")));
+        main->files()->OpenFile(file(u"m.min"_qs));
         main->showMinimized();
         module1().gLeftMerge = 33;
         CloseMain();
         QSettings s = stored();
-        QVERIFY(!s.contains(QStringLiteral("Settings/MainLeft")));
-        QVERIFY(!s.contains(QStringLiteral("Settings/LeftMerge")));
-        QCOMPARE(s.value(QStringLiteral("Settings/RecentFile1")).toString(),
-            file(QStringLiteral("m.min")));
+        QVERIFY(!s.contains(u"Settings/MainLeft"_qs));
+        QVERIFY(!s.contains(u"Settings/LeftMerge"_qs));
+        QCOMPARE(s.value(u"Settings/RecentFile1"_qs).toString(), file(u"m.min"_qs));
     }
 
     void recentFilesKeepTheLastFiveNewestFirst()
     {
         frmMain* main = StartFresh();
         for (int i = 1; i <= 6; ++i)
-            main->files()->OpenFile(file(QStringLiteral("f%1.min").arg(i)));
-        main->files()->OpenFile(file(QStringLiteral("f6.min")));
-        QCOMPARE(main->files()->recentFile(1), file(QStringLiteral("f6.min")));
-        QCOMPARE(main->files()->recentFile(2), file(QStringLiteral("f6.min")));
-        QCOMPARE(main->files()->recentFile(5), file(QStringLiteral("f3.min")));
+            main->files()->OpenFile(file(u"f%1.min"_qs.arg(i)));
+        main->files()->OpenFile(file(u"f6.min"_qs));
+        QCOMPARE(main->files()->recentFile(1), file(u"f6.min"_qs));
+        QCOMPARE(main->files()->recentFile(2), file(u"f6.min"_qs));
+        QCOMPARE(main->files()->recentFile(5), file(u"f3.min"_qs));
         // A path with an ampersand is shown as it is, not as a mnemonic.
-        main->files()->OpenFile(file(QStringLiteral("R&D.min")));
-        QCOMPARE(main->action(QStringLiteral("mnuFileRecentFile(1)"))->text(),
-            file(QStringLiteral("R&&D.min")));
+        main->files()->OpenFile(file(u"R&D.min"_qs));
+        QCOMPARE(main->action(u"mnuFileRecentFile(1)"_qs)->text(), file(u"R&&D.min"_qs));
         CloseMain();
     }
 
@@ -122,7 +120,7 @@ private slots:
         QCOMPARE(module1().gScreenFontSize, 14);
         QCOMPARE(module1().gPrintLineNo, 1);
         QCOMPARE(module1().gHomeX.toNumber(), 500.0);
-        QCOMPARE(module1().gAppZ.toText(), QStringLiteral("75.5"));
+        QCOMPARE(module1().gAppZ.toText(), u"75.5"_qs);
         QVERIFY(!module1().gDuomill.toBool());
         QVERIFY(module1().gTG);
         QVERIFY(!module1().gQCSK500.toBool());
@@ -148,12 +146,12 @@ private slots:
         const QString path = file(name);
         if (!bytes.isNull())
             WriteBytes(path, bytes);
-        frmMain* main = StartFresh(quoted ? u'"' + path + QStringLiteral("\" --extra") : path);
+        frmMain* main = StartFresh(quoted ? u'"' + path + u"\" --extra"_qs : path);
         QVERIFY(QFile::exists(path));
         QCOMPARE(main->documents().size(), 1);
         QCOMPARE(main->activeDocument()->caption(), path.toUpper());
         QCOMPARE(ActiveText()->Text(), QString::fromLatin1(bytes));
-        QVERIFY(main->menu(QStringLiteral("Gcode"))->menuAction()->isVisible());
+        QVERIFY(main->menu(u"Gcode"_qs)->menuAction()->isVisible());
         CloseMain();
     }
 };

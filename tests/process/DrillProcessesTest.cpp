@@ -1,6 +1,7 @@
-#include "process/generators/DrillProcesses.h"
+#include "TestSupport.h"
+
 #include "common/Module1.h"
-#include "common/RuntimeError.h"
+#include "process/generators/DrillProcesses.h"
 
 #include <QTest>
 
@@ -188,12 +189,7 @@ private slots:
     {
         for (void (*build)(Module1&) : {BuildDrillHss, BuildDrillU}) {
             Module1 m = drillState(u"T=5 V=20 F=0.1 U=0 StartZ=0 EndZ=-20"_qs);
-            try {
-                build(m);
-                QFAIL("a zero drill diameter must stop the generator");
-            } catch (const RuntimeError& e) {
-                QCOMPARE(e.number(), 11);
-            }
+            QCOMPARE(RuntimeErrorOf([&] { build(m); }), 11);
         }
     }
 };

@@ -1,5 +1,6 @@
+#include "TestSupport.h"
+
 #include "common/Module1.h"
-#include "common/RuntimeError.h"
 #include "process/core/ProcessBlock.h"
 #include "process/core/ProcessFields.h"
 #include "process/core/ProgramFrame.h"
@@ -347,12 +348,7 @@ private slots:
             m.gCutCond[row][4] = spindle;
             m.gCutCond[row][5] = coolant;
         }
-        try {
-            CutConditionPreset(m, row);
-            QFAIL("expected a run-time error");
-        } catch (const RuntimeError& e) {
-            QCOMPARE(e.number(), error);
-        }
+        QCOMPARE(RuntimeErrorOf([&] { CutConditionPreset(m, row); }), error);
     }
 
     void readFields()

@@ -94,6 +94,15 @@ class ProcessGuiTest : public QObject
         module1().gPZero = 2;
     }
 
+    // Runs the command and answers the modal dialog it opens.
+    void answer(const QString& command, const std::function<void(QWidget*)>& step)
+    {
+        ModalScript script;
+        script.then(step);
+        Trigger(m_main, command);
+        QVERIFY2(script.pendingSteps() == 0, qPrintable(command));
+    }
+
 private slots:
     void init() { m_main = StartWithDocument(); }
 
@@ -154,8 +163,7 @@ private slots:
 
     void parametersDialogAndItsDuomillLayout()
     {
-        ModalScript script;
-        script.then([](QWidget* w) {
+        answer("ProcessSetup", [](QWidget* w) {
             QCOMPARE(w->windowTitle(), u"Parameter"_qs);
             QCOMPARE(captions(w, {"LabelApp", "Label1", "LabelAppX"}),
                 QStringList({"Turret Index Pos.", "Apploch Position", "X"}));
@@ -176,8 +184,6 @@ private slots:
             QVERIFY(!Control(w, "TurretH")->isEnabled());
             Click(w, "Command2");
         });
-        Trigger(m_main, "ProcessSetup");
-        QCOMPARE(script.pendingSteps(), 0);
     }
 
     // OK stores every parameter as the dialog holds it. Stored values come back at the next
@@ -201,8 +207,7 @@ private slots:
     {
         QFETCH(bool, changeAll);
         QFETCH(QString, stored);
-        ModalScript script;
-        script.then([changeAll](QWidget* w) {
+        answer("ProcessSetup", [changeAll](QWidget* w) {
             if (changeAll) {
                 Type(w, "txtMaxS", "3000.5");
                 Type(w, "txtHomeX", "420");
@@ -217,8 +222,6 @@ private slots:
             }
             Click(w, "Command1");
         });
-        Trigger(m_main, "ProcessSetup");
-        QCOMPARE(script.pendingSteps(), 0);
         QCOMPARE(storedParameters(), stored);
         QVERIFY(module1().gProcessOk);
         // All six ATC-machine items follow the machine type at once.
@@ -250,14 +253,12 @@ private slots:
     {
         module1().gAtcMacroType = u"M999"_qs;
         module1().gTurretType = 5;
-        ModalScript script;
-        script.then([](QWidget* w) {
+        answer("ProcessSetup", [](QWidget* w) {
             QVERIFY(!Control(w, "AtcMacro")->isEnabled());
             QVERIFY(Control<QRadioButton>(w, "M441")->isChecked());
             QVERIFY(Control<QRadioButton>(w, "H2")->isChecked());
             Click(w, "Command1");
         });
-        Trigger(m_main, "ProcessSetup");
         QVERIFY(storedParameters().contains(QLatin1String("TurretType=2 AtcMacroType=M441")));
     }
 
@@ -271,8 +272,7 @@ private slots:
     {
         QFETCH(bool, closeBox);
         module1().gDuomill = true; // in memory only
-        ModalScript script;
-        script.then([closeBox](QWidget* w) {
+        answer("ProcessSetup", [closeBox](QWidget* w) {
             Type(w, "txtMaxS", "999");
             Click(w, "ChkDuomill");
             if (closeBox)
@@ -280,8 +280,6 @@ private slots:
             else
                 Click(w, "Command2");
         });
-        Trigger(m_main, "ProcessSetup");
-        QCOMPARE(script.pendingSteps(), 0);
         QCOMPARE(module1().gMaxS, 2500.0f);
         QVERIFY(module1().gDuomill.toBool());
         QVERIFY(!module1().gProcessOk);
@@ -292,8 +290,7 @@ private slots:
 
     void parameterBoxesSelectTheirTextOnFocus()
     {
-        ModalScript script;
-        script.then([](QWidget* w) {
+        answer("ProcessSetup", [](QWidget* w) {
             auto* maxS = Control<QLineEdit>(w, "txtMaxS");
             maxS->setFocus();
             QTRY_COMPARE(maxS->selectedText(), u"2500"_qs);
@@ -302,8 +299,6 @@ private slots:
             QTRY_COMPARE(Control<QLineEdit>(w, "txtHomeX")->selectedText(), u"500"_qs);
             Click(w, "Command2");
         });
-        Trigger(m_main, "ProcessSetup");
-        QCOMPARE(script.pendingSteps(), 0);
     }
 
     void atcReadyRequestAtTheCaret_data()
@@ -332,8 +327,7 @@ private slots:
         NcTextBox* text = ActiveText();
         text->setWholeText(u"O1234\r\n(PART)\r\n"_qs);
         text->setSelStart(7);
-        ModalScript script;
-        script.then([](QWidget* w) {
+        answer("ProcessUGC", [](QWidget* w) {
             QCOMPARE(w->objectName(), u"frmUGC"_qs);
             QCOMPARE(w->windowTitle(), u"User Graphic Command"_qs);
             QCOMPARE(Control<QLineEdit>(w, "CsvFile")->text(), ConditionFile("S45C.CSV"));
@@ -344,8 +338,6 @@ private slots:
             typeBlank(w);
             Click(w, "Command1");
         });
-        Trigger(m_main, "ProcessUGC");
-        QCOMPARE(script.pendingSteps(), 0);
         const QString start = Lines({"NMAX G50 S2500", "N000 G00 X500 Z500",
             "N000 CALL OPCHK (PANEL CHECK)", "N000 CALL OUGC  (GRAPHIC DATA)", "\t"});
         QCOMPARE(text->Text(),
@@ -408,8 +400,7 @@ private slots:
 
     void sketchShowsTheDimensionBeingTypedAndTheTailstock()
     {
-        ModalScript script;
-        script.then([](QWidget* w) {
+        answer("ProcessUGC", [](QWidget* w) {
             const QColor text = w->palette().color(QPalette::WindowText);
             const QList<QPair<const char*, int>> boxes = {{"Text1", 6}, {"Text2", 7}, {"Text3", 3},
                 {"Text4", 19}, {"Text5", 2}, {"Text9", 18}};
@@ -450,7 +441,6 @@ private slots:
             Type(w, "Text6", "6");
             Click(w, "Command1");
         });
-        Trigger(m_main, "ProcessUGC");
         QVERIFY(ActiveText()->Text().endsWith(Lines({"NOEX VCHKD=15 VCHKL=20",
             "NOEX VTSDA=6 VTSDB=40", "NOEX VTSL=30 VWKR=0", "N000 CLEAR", "N000 DEF WORK",
             "N000 PS RC,[0,0],[100,60]", "N000 END", "N000 DRAW", "NRTS RTS"})));
@@ -458,8 +448,7 @@ private slots:
 
     void materialChoicesReachTheGraphicData()
     {
-        ModalScript script;
-        script.then([](QWidget* w) {
+        answer("ProcessUGC", [](QWidget* w) {
             typeBlank(w);
             Type(w, "Text4", "30");
             Click(w, "ID");
@@ -467,7 +456,6 @@ private slots:
             Click(w, "Check2");
             Click(w, "Command1");
         });
-        Trigger(m_main, "ProcessUGC");
         QVERIFY(ActiveText()->Text().endsWith(Lines({"OUGC", "NOEX VCHKX=30 VCHKZ=-100",
             "NOEX VCHKD=15 VCHKL=20", "N000 CLEAR", "N000 DEF WORK[S]", "N000 PS RC,[0,0],[100,60]",
             "N000 PS RC,[0,0],[100,30],0", "N000 END", "N000 DEF WORKF[S]", "N000 PF 0,[0,0],60,D",
@@ -478,8 +466,7 @@ private slots:
 
     void enterInJawLength()
     {
-        ModalScript script;
-        script.then([](QWidget* w) {
+        answer("ProcessUGC", [](QWidget* w) {
             auto* jawLength = Control<QLineEdit>(w, "Text1");
             jawLength->setFocus();
             QTest::keyClick(jawLength, Qt::Key_Return);
@@ -491,8 +478,6 @@ private slots:
             QVERIFY(w->isVisible()); // Enter does not close the dialog
             Click(w, "Command2");
         });
-        Trigger(m_main, "ProcessUGC");
-        QCOMPARE(script.pendingSteps(), 0);
         QVERIFY(ActiveText()->Text().isEmpty());
     }
 
@@ -618,14 +603,12 @@ private slots:
         WriteBytes(path, "h\r\nh\r\n1,Drill,7,1,0,20,0.1,0,0,10,0,0\r\n");
         module1().gCsvFileName = path;
         LoadCuttingConditions(module1());
-        ModalScript script;
-        script.then([](QWidget* w) {
+        answer("ProcessDrillHss", [](QWidget* w) {
             QVERIFY(Control<QRadioButton>(w, "SpindleCCW")->isChecked());
             QVERIFY(Control<QRadioButton>(w, "CoolantOFF")->isChecked());
             Type(w, "EndZ", "-20");
             Click(w, "Command1");
         });
-        Trigger(m_main, "ProcessDrillHss");
         QVERIFY(ActiveText()->Text().contains(QLatin1String(" T0707 M42 S630 M04 M63 M09\r\n")));
     }
 
@@ -643,8 +626,7 @@ private slots:
         QFETCH(QString, way);
         useSteelTable();
         module1().gProcessOk = true;
-        ModalScript script;
-        script.then([way](QWidget* w) {
+        answer("ProcessDrillHss", [way](QWidget* w) {
             if (way == u"cancel")
                 Click(w, "Command2");
             else if (way == u"escape")
@@ -652,8 +634,6 @@ private slots:
             else
                 w->close();
         });
-        Trigger(m_main, "ProcessDrillHss");
-        QCOMPARE(script.pendingSteps(), 0);
         QVERIFY(ActiveText()->Text().isEmpty());
         QVERIFY(!ActiveText()->DataChanged());
         QVERIFY(!module1().gProcessOk);
@@ -717,8 +697,7 @@ private slots:
     void enterWalksTheFirstDrillFieldsOnly()
     {
         useSteelTable();
-        ModalScript script;
-        script.then([](QWidget* w) {
+        answer("ProcessDrillHss", [](QWidget* w) {
             auto* tool = Control<QLineEdit>(w, "ToolNumber");
             tool->setFocus();
             QTest::keyClick(tool, Qt::Key_Return);
@@ -737,15 +716,12 @@ private slots:
             QVERIFY(!module1().gProcessOk);
             Click(w, "Command2");
         });
-        Trigger(m_main, "ProcessDrillHss");
-        QCOMPARE(script.pendingSteps(), 0);
     }
 
     void drillFieldFocusSelectsTheWholeText()
     {
         useSteelTable();
-        ModalScript script;
-        script.then([](QWidget* w) {
+        answer("ProcessDrillHss", [](QWidget* w) {
             auto* v = Control<QLineEdit>(w, "V");
             auto* endZ = Control<QLineEdit>(w, "EndZ");
             v->setFocus();
@@ -757,8 +733,6 @@ private slots:
             QTRY_COMPARE(v->selectedText(), u"22"_qs);
             Click(w, "Command2");
         });
-        Trigger(m_main, "ProcessDrillHss");
-        QCOMPARE(script.pendingSteps(), 0);
     }
 
     // The designer state every generator starts from, and the controls every set-up names.
