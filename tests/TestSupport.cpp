@@ -35,6 +35,14 @@ ModalScript& ModalScript::answerMessage(QMessageBox::StandardButton button)
     });
 }
 
+QStringList Said(const QList<ModalScript::Message>& messages)
+{
+    QStringList list;
+    for (const ModalScript::Message& m : messages)
+        list << m.title + u'|' + m.text;
+    return list;
+}
+
 void AcceptFileDialog(QFileDialog* dialog, const QString& path)
 {
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
@@ -181,4 +189,18 @@ int RuntimeErrorOf(const std::function<void()>& step)
         return e.number();
     }
     return 0;
+}
+
+QStringList Properties(QWidget* form, const QStringList& entries)
+{
+    QStringList actual;
+    for (const QString& entry : entries) {
+        const QString key = entry.section(u'=', 0, 0);
+        const QString name = key.section(u'.', 0, 0);
+        QObject* control = name == form->objectName() ? form : form->findChild<QObject*>(name);
+        const QVariant value
+            = control ? control->property(key.section(u'.', 1).toLatin1()) : QVariant();
+        actual << key + u'=' + (control ? value.toString() : QStringLiteral("<no such control>"));
+    }
+    return actual;
 }
