@@ -17,22 +17,6 @@
 #include <QTimer>
 
 namespace {
-QStringList texts(QWidget* form, const QStringList& fields)
-{
-    QStringList list;
-    for (const QString& field : fields)
-        list << Control<QLineEdit>(form, field)->text();
-    return list;
-}
-
-QStringList captions(QWidget* form, const QStringList& labels)
-{
-    QStringList list;
-    for (const QString& label : labels)
-        list << Caption(form, label);
-    return list;
-}
-
 QStringList captions(QMenu* menu)
 {
     QStringList list;
@@ -164,24 +148,26 @@ private slots:
     void parametersDialogAndItsDuomillLayout()
     {
         answer("ProcessSetup", [](QWidget* w) {
-            QCOMPARE(w->windowTitle(), u"Parameter"_qs);
-            QCOMPARE(captions(w, {"LabelApp", "Label1", "LabelAppX"}),
-                QStringList({"Turret Index Pos.", "Apploch Position", "X"}));
-            QCOMPARE(Control<QAbstractButton>(w, "Command1")->text(), u"O  K"_qs);
-            QVERIFY(Control(w, "txtHomeX")->isVisible());
-            QVERIFY(!Control(w, "AtcMacro")->isEnabled());
-            QVERIFY(!Control(w, "H2")->isEnabled());
+            const QStringList turret
+                = {"frmProcessSetup.windowTitle=Parameter", "LabelApp.text=Turret Index Pos.",
+                    "Label1.text=Apploch Position", "LabelAppX.text=X", "Command1.text=O  K",
+                    "txtHomeX.visible=true", "txtHomeZ.visible=true", "LabelAppZ.visible=true",
+                    "AtcMacro.enabled=false", "H2.enabled=false", "TurretH.enabled=false"};
+            QCOMPARE(Properties(w, turret), turret);
+            // A box selects its text when it takes the focus.
+            auto* maxS = Control<QLineEdit>(w, "txtMaxS");
+            maxS->setFocus();
+            QTRY_COMPARE(maxS->selectedText(), u"2500"_qs);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), u"txtHomeX"_qs);
+            QTRY_COMPARE(Control<QLineEdit>(w, "txtHomeX")->selectedText(), u"500"_qs);
             Click(w, "ChkDuomill");
-            for (const char* hidden : {"txtHomeX", "txtHomeZ", "LabelAppZ"})
-                QVERIFY2(!Control(w, hidden)->isVisible(), hidden);
-            QCOMPARE(Caption(w, "LabelAppX"), u"G21 HP=4"_qs);
-            for (const char* enabled : {"AtcMacro", "M321", "M441", "TurretH"})
-                QVERIFY2(Control(w, enabled)->isEnabled(), enabled);
+            const QStringList duomill = {"LabelAppX.text=G21 HP=4", "txtHomeX.visible=false",
+                "txtHomeZ.visible=false", "LabelAppZ.visible=false", "AtcMacro.enabled=true",
+                "M321.enabled=true", "M441.enabled=true", "TurretH.enabled=true"};
+            QCOMPARE(Properties(w, duomill), duomill);
             Click(w, "ChkDuomill");
-            for (const char* visible : {"txtHomeX", "txtHomeZ", "LabelAppZ"})
-                QVERIFY2(Control(w, visible)->isVisible(), visible);
-            QCOMPARE(Caption(w, "LabelAppX"), u"X"_qs);
-            QVERIFY(!Control(w, "TurretH")->isEnabled());
+            QCOMPARE(Properties(w, turret), turret);
             Click(w, "Command2");
         });
     }
@@ -254,9 +240,9 @@ private slots:
         module1().gAtcMacroType = u"M999"_qs;
         module1().gTurretType = 5;
         answer("ProcessSetup", [](QWidget* w) {
-            QVERIFY(!Control(w, "AtcMacro")->isEnabled());
-            QVERIFY(Control<QRadioButton>(w, "M441")->isChecked());
-            QVERIFY(Control<QRadioButton>(w, "H2")->isChecked());
+            const QStringList shown
+                = {"AtcMacro.enabled=false", "M441.checked=true", "H2.checked=true"};
+            QCOMPARE(Properties(w, shown), shown);
             Click(w, "Command1");
         });
         QVERIFY(storedParameters().contains(QLatin1String("TurretType=2 AtcMacroType=M441")));
@@ -288,19 +274,6 @@ private slots:
             QVERIFY2(shown(item), item);
     }
 
-    void parameterBoxesSelectTheirTextOnFocus()
-    {
-        answer("ProcessSetup", [](QWidget* w) {
-            auto* maxS = Control<QLineEdit>(w, "txtMaxS");
-            maxS->setFocus();
-            QTRY_COMPARE(maxS->selectedText(), u"2500"_qs);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), u"txtHomeX"_qs);
-            QTRY_COMPARE(Control<QLineEdit>(w, "txtHomeX")->selectedText(), u"500"_qs);
-            Click(w, "Command2");
-        });
-    }
-
     void atcReadyRequestAtTheCaret_data()
     {
         QTest::addColumn<bool>("toolGroups");
@@ -328,13 +301,10 @@ private slots:
         text->setWholeText(u"O1234\r\n(PART)\r\n"_qs);
         text->setSelStart(7);
         answer("ProcessUGC", [](QWidget* w) {
-            QCOMPARE(w->objectName(), u"frmUGC"_qs);
-            QCOMPARE(w->windowTitle(), u"User Graphic Command"_qs);
-            QCOMPARE(Control<QLineEdit>(w, "CsvFile")->text(), ConditionFile("S45C.CSV"));
-            for (const char* off : {"Text6", "Text7", "Text8"})
-                QVERIFY2(!Control(w, off)->isEnabled(), off);
-            QCOMPARE(Control<QAbstractButton>(w, "Command1")->text(), u"O K"_qs);
-            QCOMPARE(Control<QAbstractButton>(w, "Material")->text(), u"Material select"_qs);
+            const QStringList design = {"frmUGC.windowTitle=User Graphic Command",
+                "CsvFile.text=" + ConditionFile("S45C.CSV"), "Command1.text=O K",
+                "Material.text=Material select"};
+            QCOMPARE(Properties(w, design), design);
             typeBlank(w);
             Click(w, "Command1");
         });
@@ -398,9 +368,19 @@ private slots:
         QCOMPARE(QDir(module1().gCsvPathName).absolutePath(), QFileInfo(stainless).absolutePath());
     }
 
-    void sketchShowsTheDimensionBeingTypedAndTheTailstock()
+    void materialKeysSketchAndTailstock()
     {
         answer("ProcessUGC", [](QWidget* w) {
+            // Enter in the jaw length moves on once it holds a value, and never closes the dialog.
+            auto* jawLength = Control<QLineEdit>(w, "Text1");
+            jawLength->setFocus();
+            QTest::keyClick(jawLength, Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), jawLength);
+            jawLength->setText(u"20"_qs);
+            QTest::keyClick(jawLength, Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget()->objectName(), u"Text2"_qs);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(w->isVisible());
             const QColor text = w->palette().color(QPalette::WindowText);
             const QList<QPair<const char*, int>> boxes = {{"Text1", 6}, {"Text2", 7}, {"Text3", 3},
                 {"Text4", 19}, {"Text5", 2}, {"Text9", 18}};
@@ -464,23 +444,6 @@ private slots:
         QCOMPARE(module1().gInnerDia, 30.0);
     }
 
-    void enterInJawLength()
-    {
-        answer("ProcessUGC", [](QWidget* w) {
-            auto* jawLength = Control<QLineEdit>(w, "Text1");
-            jawLength->setFocus();
-            QTest::keyClick(jawLength, Qt::Key_Return);
-            QCOMPARE(QApplication::focusWidget(), jawLength); // empty: stays
-            jawLength->setText(u"20"_qs);
-            QTest::keyClick(jawLength, Qt::Key_Return);
-            QCOMPARE(QApplication::focusWidget()->objectName(), u"Text2"_qs);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            QVERIFY(w->isVisible()); // Enter does not close the dialog
-            Click(w, "Command2");
-        });
-        QVERIFY(ActiveText()->Text().isEmpty());
-    }
-
     // A new program as the user writes it: material input, then a drill at the caret.
     void materialInputThenDrill()
     {
@@ -514,24 +477,40 @@ private slots:
         useSteelTable();
         ModalScript script;
         script.then([](QWidget* w) {
-            QCOMPARE(w->objectName(), u"frmProcess"_qs);
-            QCOMPARE(w->windowTitle(), u"Hss Drill "_qs);
-            QCOMPARE(
-                captions(w,
-                    {"LabelU", "LabelD2", "LabelD", "LabelL", "LabelStart", "LabelEnd", "Label2"}),
-                QStringList({"Drill diameter ", "D", "Step", "Step 2", "Start Point", "End Point",
-                    "For change input position useTAB Key"}));
+            const QStringList design = {"frmProcess.windowTitle=Hss Drill ",
+                "LabelU.text=Drill diameter ", "LabelD2.text=D", "LabelD.text=Step",
+                "LabelL.text=Step 2", "LabelStart.text=Start Point", "LabelEnd.text=End Point",
+                "Label2.text=For change input position useTAB Key", "Command1.text=O  K",
+                // Row 1 of the carbon-steel file, and the start at P-Zero.
+                "ToolNumber.text=9", "V.text=22", "F.text=0.12", "D.text=8", "U.text=10",
+                "StartZ.text=2", "EndZ.text=", "SpindleCW.checked=true", "CoolantON.checked=true"};
+            QCOMPARE(Properties(w, design), design);
             for (const char* hidden : {"C", "W", "StartX", "StartC", "EndX", "EndC", "B", "SZ"})
                 QVERIFY2(!Control(w, hidden)->isVisible(), hidden);
             for (const char* blank : {"LabelC", "LabelC2", "LabelW", "LabelW2", "LabelStartX",
                      "LabelStartC", "LabelEndX", "LabelEndC"})
                 QVERIFY2(Caption(w, blank).isEmpty(), blank);
-            QCOMPARE(Control<QAbstractButton>(w, "Command1")->text(), u"O  K"_qs);
-            // Row 1 of the carbon-steel file, and the start at P-Zero.
-            QCOMPARE(texts(w, {"ToolNumber", "V", "F", "D", "U", "StartZ", "EndZ"}),
-                QStringList({"9", "22", "0.12", "8", "10", "2", ""}));
-            QVERIFY(Control<QRadioButton>(w, "SpindleCW")->isChecked());
-            QVERIFY(Control<QRadioButton>(w, "CoolantON")->isChecked());
+            // Enter walks the first fields only; elsewhere it neither moves nor closes the dialog.
+            Control<QLineEdit>(w, "ToolNumber")->setFocus();
+            for (const auto& [key, next] : {std::pair {Qt::Key_Return, "V"}, {Qt::Key_Enter, "F"},
+                     {Qt::Key_Return, "U"}, {Qt::Key_Return, "U"}}) {
+                QTest::keyClick(QApplication::focusWidget(), key);
+                QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
+            }
+            auto* endZ = Control<QLineEdit>(w, "EndZ");
+            endZ->setFocus();
+            QTest::keyClick(endZ, Qt::Key_Return);
+            QVERIFY(w->isVisible());
+            QVERIFY(!module1().gProcessOk);
+            // A field selects its text when it takes the focus, by key or by mouse.
+            auto* v = Control<QLineEdit>(w, "V");
+            v->setFocus();
+            QTRY_COMPARE(v->selectedText(), u"22"_qs);
+            endZ->setFocus(); // empty: nothing to select
+            QTest::qWait(10);
+            QVERIFY(!endZ->hasSelectedText());
+            QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(2, v->height() / 2));
+            QTRY_COMPARE(v->selectedText(), u"22"_qs);
             QStringList order;
             QWidget* field = Control(w, u"ToolNumber"_qs);
             do {
@@ -574,10 +553,10 @@ private slots:
         m.gAtcMacroType = u"M441"_qs;
         ModalScript script;
         script.then([](QWidget* w) {
-            QCOMPARE(w->windowTitle(), u"Corbyte Drill "_qs);
-            QCOMPARE(captions(w, {"LabelU", "LabelD", "LabelL"}),
-                QStringList({" Drill  diameter ", "App.", "Thre"}));
-            QCOMPARE(Control<QLineEdit>(w, "ToolNumber")->text(), u"10"_qs);
+            const QStringList design
+                = {"frmProcess.windowTitle=Corbyte Drill ", "LabelU.text= Drill  diameter ",
+                    "LabelD.text=App.", "LabelL.text=Thre", "ToolNumber.text=10"};
+            QCOMPARE(Properties(w, design), design);
             Type(w, "V", "150");
             Type(w, "F", "0.15");
             Type(w, "StartZ", "0");
@@ -604,8 +583,8 @@ private slots:
         module1().gCsvFileName = path;
         LoadCuttingConditions(module1());
         answer("ProcessDrillHss", [](QWidget* w) {
-            QVERIFY(Control<QRadioButton>(w, "SpindleCCW")->isChecked());
-            QVERIFY(Control<QRadioButton>(w, "CoolantOFF")->isChecked());
+            const QStringList reverse = {"SpindleCCW.checked=true", "CoolantOFF.checked=true"};
+            QCOMPARE(Properties(w, reverse), reverse);
             Type(w, "EndZ", "-20");
             Click(w, "Command1");
         });
@@ -692,47 +671,6 @@ private slots:
         QCOMPARE(script.messages()[0].icon, QMessageBox::Warning);
         if (NcTextBox* text = ActiveText())
             QVERIFY(text->Text().isEmpty());
-    }
-
-    void enterWalksTheFirstDrillFieldsOnly()
-    {
-        useSteelTable();
-        answer("ProcessDrillHss", [](QWidget* w) {
-            auto* tool = Control<QLineEdit>(w, "ToolNumber");
-            tool->setFocus();
-            QTest::keyClick(tool, Qt::Key_Return);
-            QCOMPARE(QApplication::focusWidget()->objectName(), u"V"_qs);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-            QCOMPARE(QApplication::focusWidget()->objectName(), u"F"_qs);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            QCOMPARE(QApplication::focusWidget()->objectName(), u"U"_qs);
-            // Elsewhere Enter neither moves nor closes the dialog.
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            QCOMPARE(QApplication::focusWidget()->objectName(), u"U"_qs);
-            auto* endZ = Control<QLineEdit>(w, "EndZ");
-            endZ->setFocus();
-            QTest::keyClick(endZ, Qt::Key_Return);
-            QVERIFY(w->isVisible());
-            QVERIFY(!module1().gProcessOk);
-            Click(w, "Command2");
-        });
-    }
-
-    void drillFieldFocusSelectsTheWholeText()
-    {
-        useSteelTable();
-        answer("ProcessDrillHss", [](QWidget* w) {
-            auto* v = Control<QLineEdit>(w, "V");
-            auto* endZ = Control<QLineEdit>(w, "EndZ");
-            v->setFocus();
-            QTRY_COMPARE(v->selectedText(), u"22"_qs);
-            endZ->setFocus(); // empty: nothing to select
-            QTest::qWait(10);
-            QVERIFY(!endZ->hasSelectedText());
-            QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(2, v->height() / 2));
-            QTRY_COMPARE(v->selectedText(), u"22"_qs);
-            Click(w, "Command2");
-        });
     }
 
     // The designer state every generator starts from, and the controls every set-up names.
