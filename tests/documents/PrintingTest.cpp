@@ -174,18 +174,10 @@ private slots:
         compareBody(printed, program);
     }
 
-    void emptyProgram_onePageWithHeader()
+    void emptyProgram_cancelledDialogPrintsNothing_elseOnePageWithHeader()
     {
         newProgram({});
         ActiveText()->setWholeText(QString());
-        const QString pdf = printToPdf(u"empty.pdf"_qs);
-        QCOMPARE(pdfPages(pdf), 1);
-        QVERIFY(pdfLines(pdf, 1).value(0).endsWith(QLatin1String("Page 1")));
-    }
-
-    void cancelledSaveDialog_printsNothing()
-    {
-        newProgram({u"N0001"_qs});
         ModalScript script;
         script.chooseFile(QString());
         m_main->activateWindow();
@@ -194,6 +186,9 @@ private slots:
         QCOMPARE(script.pendingSteps(), 0);
         QVERIFY(script.messages().isEmpty());
         QVERIFY(QDir(m_dir.path()).entryList(QDir::Files).filter(u"Untitled"_qs).isEmpty());
+        const QString pdf = printToPdf(u"empty.pdf"_qs);
+        QCOMPARE(pdfPages(pdf), 1);
+        QVERIFY(pdfLines(pdf, 1).value(0).endsWith(QLatin1String("Page 1")));
     }
 
     void printSetting_data()
@@ -223,11 +218,9 @@ private slots:
         QFETCH(QList<int>, stored);
         ModalScript script;
         script.then([&](QWidget* form) {
-            QCOMPARE(form->objectName(), u"PrintSetting"_qs);
-            QCOMPARE(form->windowTitle(), u"Printer setting"_qs);
-            QVERIFY(form->findChild<QRadioButton*>(u"Option1"_qs)->isChecked());
-            QCOMPARE(form->findChild<QLineEdit*>(u"Text1"_qs)->text(), u"10"_qs);
-            QCOMPARE(form->findChild<QLineEdit*>(u"Text2"_qs)->text(), u"0"_qs);
+            const QStringList design = {"PrintSetting.windowTitle=Printer setting",
+                "Option1.checked=true", "Text1.text=10", "Text2.text=0"};
+            QCOMPARE(Properties(form, design), design);
             form->findChild<QLineEdit*>(u"Text1"_qs)->setText(left);
             form->findChild<QLineEdit*>(u"Text2"_qs)->setText(right);
             form->findChild<QRadioButton*>(option)->setChecked(true);
@@ -258,9 +251,9 @@ private slots:
         m_main->action(u"mnuFilePrinterSetup"_qs)->trigger();
         QCOMPARE(script.pendingSteps(), 0);
         const Module1& m = module1();
-        QCOMPARE(m.gPrintFontName, u"DejaVu Serif"_qs);
-        QCOMPARE(m.gPrintFontSize, 13);
-        QCOMPARE(m.gPrinterOrientation, 2);
+        QCOMPARE((QStringList {m.gPrintFontName, QString::number(m.gPrintFontSize),
+                     QString::number(m.gPrinterOrientation)}),
+            (QStringList {"DejaVu Serif", "13", "2"}));
 
         // The next print comes out landscape and survives a restart.
         newProgram({u"N0001 G00 X100"_qs});
@@ -291,24 +284,23 @@ private slots:
             fonts->accept();
         });
         m_main->action(u"mnuFileFont"_qs)->trigger();
-        QCOMPARE(module1().gScreenFontName, u"DejaVu Sans Mono"_qs);
-        QCOMPARE(module1().gScreenFontSize, 16);
-        for (NcTextBox* text : {first, second}) {
-            QCOMPARE(text->font().family(), u"DejaVu Sans Mono"_qs);
-            QCOMPARE(text->font().pointSize(), 16);
-            QVERIFY(text->font().bold());
-        }
+        const auto look = [](NcTextBox* text) {
+            const QFont f = text->font();
+            return f.family() + u' ' + QString::number(f.pointSize()) + (f.bold() ? " bold" : "");
+        };
+        QCOMPARE(module1().gScreenFontName + u' ' + QString::number(module1().gScreenFontSize),
+            u"DejaVu Sans Mono 16"_qs);
+        QCOMPARE(look(first), u"DejaVu Sans Mono 16 bold"_qs);
+        QCOMPARE(look(second), u"DejaVu Sans Mono 16 bold"_qs);
         newProgram({u"C"_qs});
-        QCOMPARE(ActiveText()->font().family(), u"DejaVu Sans Mono"_qs);
-        QCOMPARE(ActiveText()->font().pointSize(), 16);
-        QVERIFY(!ActiveText()->font().bold());
+        QCOMPARE(look(ActiveText()), u"DejaVu Sans Mono 16"_qs);
 
         // Cancel changes nothing.
         ModalScript cancel;
         cancel.then([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
         m_main->action(u"mnuFileFont"_qs)->trigger();
         QCOMPARE(module1().gScreenFontSize, 16);
-        QCOMPARE(first->font().pointSize(), 16);
+        QCOMPARE(look(first), u"DejaVu Sans Mono 16 bold"_qs);
     }
 };
 
