@@ -115,8 +115,7 @@ private slots:
         ModalScript script;
         script.answerMessage(QMessageBox::Ok);
         trigger("mnuFileSave");
-        QCOMPARE(script.messages().value(0).text, u"Can not save."_qs);
-        QCOMPARE(script.messages().value(0).title, u"Corvane"_qs);
+        QCOMPARE(Said(script.messages()), QStringList {"Corvane|Can not save."});
         QCOMPARE(ReadBytes(path), QByteArray("old\r\n"));
         QVERIFY(ActiveText()->DataChanged());
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
@@ -239,9 +238,8 @@ private slots:
             ModalScript script;
             script.answerMessage(QMessageBox::Ok);
             trigger(command);
-            QVERIFY2(script.messages().size() == 1, command);
-            QCOMPARE(script.messages()[0].text, u"Not file open. Can not insert."_qs);
-            QCOMPARE(script.messages()[0].title, u" error  91"_qs);
+            QCOMPARE(QString::fromLatin1(command) + u' ' + Said(script.messages()).join(u';'),
+                QString::fromLatin1(command) + u"  error  91|Not file open. Can not insert."_qs);
             QCOMPARE(script.messages()[0].icon, QMessageBox::Warning);
         }
     }

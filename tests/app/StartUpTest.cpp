@@ -117,13 +117,12 @@ private slots:
                 s.setValue(QLatin1String(key), QLatin1String(value));
         }
         frmMain* main = StartFresh(QString(), true);
-        QCOMPARE(module1().gScreenFontSize, 14);
-        QCOMPARE(module1().gPrintLineNo, 1);
-        QCOMPARE(module1().gHomeX.toNumber(), 500.0);
-        QCOMPARE(module1().gAppZ.toText(), u"75.5"_qs);
-        QVERIFY(!module1().gDuomill.toBool());
-        QVERIFY(module1().gTG);
-        QVERIFY(!module1().gQCSK500.toBool());
+        const Module1& m = module1();
+        QCOMPARE((QList<double> {double(m.gScreenFontSize), double(m.gPrintLineNo),
+                     m.gHomeX.toNumber(), m.gAppZ.toNumber()}),
+            (QList<double> {14, 1, 500, 75.5}));
+        QCOMPARE((QList<bool> {m.gDuomill.toBool(), m.gTG, m.gQCSK500.toBool()}),
+            (QList<bool> {false, true, false}));
         // The window is brought back onto the screen.
         QVERIFY(main->screen()->availableGeometry().contains(main->geometry().topLeft()));
         CloseMain();

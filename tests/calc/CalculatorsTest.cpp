@@ -177,7 +177,6 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(QStringList, shown);
         QFETCH(QString, button);
-        QFETCH(QString, inserted);
         QPointer<QWidget> form = openForm(m_main, "LineAngle", "frmLineAngle");
         QVERIFY(form);
         QCOMPARE(form->windowTitle(), u"Line-Angle"_qs);
@@ -189,7 +188,7 @@ private slots:
             shown);
         click(form, qPrintable(button));
         QTRY_VERIFY(!form);
-        QCOMPARE(ActiveText()->Text(), inserted);
+        QTEST(ActiveText()->Text(), "inserted");
     }
 
     void lineAngle_tabbingOnKeepsTypedX2_cancelUnloads()

@@ -33,8 +33,7 @@ private slots:
     void val()
     {
         QFETCH(QString, text);
-        QFETCH(double, expected);
-        QCOMPARE(Val(text), expected);
+        QTEST(Val(text), "expected");
     }
 
     void intFixRound()
@@ -58,8 +57,7 @@ private slots:
     void numberText()
     {
         QFETCH(double, value);
-        QFETCH(QString, expected);
-        QCOMPARE(NumberText(value), expected);
+        QTEST(NumberText(value), "expected");
     }
 
     void strAndRunTimeErrors()
@@ -112,10 +110,8 @@ private slots:
     void formatNc()
     {
         QFETCH(double, value);
-        QFETCH(QString, text);
-        QFETCH(double, storedBack);
-        QCOMPARE(FormatNc(value), text);
-        QCOMPARE(value, storedBack);
+        QTEST(FormatNc(value), "text");
+        QTEST(value, "storedBack");
     }
 
     void formatTwoDigit()

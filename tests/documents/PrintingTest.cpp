@@ -215,7 +215,6 @@ private slots:
         QFETCH(QString, right);
         QFETCH(QString, option);
         QFETCH(QString, button);
-        QFETCH(QList<int>, stored);
         ModalScript script;
         script.then([&](QWidget* form) {
             const QStringList design = {"PrintSetting.windowTitle=Printer setting",
@@ -229,7 +228,7 @@ private slots:
         m_main->action(u"mnuFilePrinterSetup"_qs)->trigger();
         QCOMPARE(script.pendingSteps(), 0);
         const Module1& m = module1();
-        QCOMPARE((QList<int> {m.gLeftMerge, m.gRightMerge, m.gPrintLineNo}), stored);
+        QTEST((QList<int> {m.gLeftMerge, m.gRightMerge, m.gPrintLineNo}), "stored");
     }
 
     void printSetting_fontAndOrientationStayAfterCancel()

@@ -64,8 +64,7 @@ private slots:
     void fields()
     {
         QFETCH(QString, line);
-        QFETCH(QStringList, expected);
-        QCOMPARE(CutConditionFields(line), expected);
+        QTEST(CutConditionFields(line), "expected");
     }
 
     void readsAtMost34Rows()

@@ -15,7 +15,8 @@ QString lines(const QStringList& list)
     return list.isEmpty() ? QString() : list.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
 }
 
-// The machine options as words: bturret duomill panel door measure groups.
+// The machine options as words: bturret duomill panel door measure groups, and turret=, macro=
+// and tool= for the turret type, the ATC macro and the tool number.
 Module1 machine(const QString& options)
 {
     Module1 m;
@@ -26,6 +27,14 @@ Module1 machine(const QString& options)
     m.gAutoDoor = o.contains(u"door");
     m.gMeasuer = o.contains(u"measure");
     m.gTG = o.contains(u"groups");
+    for (const QString& word : o) {
+        if (word.startsWith(u"turret="))
+            m.gTurretType = word.mid(7).toInt();
+        else if (word.startsWith(u"macro="))
+            m.gAtcMacroType = word.mid(6);
+        else if (word.startsWith(u"tool="))
+            m.gToolNumber = word.mid(5).toDouble();
+    }
     return m;
 }
 
@@ -182,42 +191,29 @@ private slots:
 
     void atcReadyRequest_data()
     {
-        QTest::addColumn<bool>("duomill");
-        QTest::addColumn<bool>("toolGroups");
-        QTest::addColumn<int>("turretType");
-        QTest::addColumn<QString>("macro");
-        QTest::addColumn<double>("tool");
+        QTest::addColumn<QString>("options");
         QTest::addColumn<QString>("lTool");
         QTest::addColumn<QString>("mTool");
-        const auto row = [](const char* name, bool duomill, bool groups, int turret,
-                             const char* macro, double tool, const char* lTool, const char* mTool) {
-            QTest::newRow(name) << duomill << groups << turret << QString::fromLatin1(macro) << tool
-                                << QString::fromLatin1(lTool) << QString::fromLatin1(mTool);
-        };
-        row("noDuomill_nothing", false, false, 2, "M421", 5, "", "");
-        row("noDuomillWithGroups_nothing", false, true, 1, "M421", 5, "", "");
-        row("numbers_turretH2", true, false, 2, "M421", 5, "N000 MT=501\r\nN000 M421\r\n",
-            "N000 MT=503\r\nN000 M421\r\n");
-        row("numbers_turretH1", true, false, 1, "M441", 12, "N000 MT=1201\r\nN000 M441\r\n",
-            "N000 MT=1201\r\nN000 M441\r\n");
-        row("groups_turretH2", true, true, 2, "M321", 7, "N000 MT=1 TG=7\r\nN000 M321\r\n",
-            "N000 MT=3 TG=7\r\nN000 M321\r\n");
-        row("groups_turretH1", true, true, 1, "M421", 7, "N000 MT=1 TG=7\r\nN000 M421\r\n",
-            "N000 MT=1 TG=7\r\nN000 M421\r\n");
+        const auto row
+            = [](const char* name, const char* options, const char* lTool, const char* mTool) {
+                  QTest::newRow(name) << QString::fromLatin1(options) << QString::fromLatin1(lTool)
+                                      << QString::fromLatin1(mTool);
+              };
+        row("noDuomill_nothing", "turret=2 macro=M421 tool=5", "", "");
+        row("noDuomillWithGroups_nothing", "groups turret=1 macro=M421 tool=5", "", "");
+        row("numbers_turretH2", "duomill turret=2 macro=M421 tool=5",
+            "N000 MT=501\r\nN000 M421\r\n", "N000 MT=503\r\nN000 M421\r\n");
+        row("numbers_turretH1", "duomill turret=1 macro=M441 tool=12",
+            "N000 MT=1201\r\nN000 M441\r\n", "N000 MT=1201\r\nN000 M441\r\n");
+        row("groups_turretH2", "duomill groups turret=2 macro=M321 tool=7",
+            "N000 MT=1 TG=7\r\nN000 M321\r\n", "N000 MT=3 TG=7\r\nN000 M321\r\n");
+        row("groups_turretH1", "duomill groups turret=1 macro=M421 tool=7",
+            "N000 MT=1 TG=7\r\nN000 M421\r\n", "N000 MT=1 TG=7\r\nN000 M421\r\n");
     }
     void atcReadyRequest()
     {
-        Module1 m;
-        QFETCH(bool, duomill);
-        QFETCH(bool, toolGroups);
-        QFETCH(int, turretType);
-        QFETCH(QString, macro);
-        QFETCH(double, tool);
-        m.gDuomill = duomill;
-        m.gTG = toolGroups;
-        m.gTurretType = turretType;
-        m.gAtcMacroType = macro;
-        m.gToolNumber = tool;
+        QFETCH(QString, options);
+        Module1 m = machine(options);
         m.gProcessText = u"x\r\n"_qs;
         AppendAtcLTool(m);
         QTEST(m.gProcessText.mid(3), "lTool");
@@ -239,34 +235,27 @@ private slots:
 
     void toolWord_data()
     {
-        QTest::addColumn<bool>("duomill");
-        QTest::addColumn<bool>("toolGroups");
-        QTest::addColumn<double>("tool");
+        QTest::addColumn<QString>("options");
         QTest::addColumn<QString>("twice");
         QTest::addColumn<QString>("thrice");
-        const auto row = [](const char* name, bool duomill, bool groups, double tool,
-                             const char* twice, const char* thrice) {
-            QTest::newRow(name) << duomill << groups << tool << QString::fromLatin1(twice)
-                                << QString::fromLatin1(thrice);
-        };
-        row("turret", false, false, 5, " T0505", " T050505");
-        row("duomill", true, false, 5, " TL=0505", " TL=050505");
-        row("groupsWithoutDuomill", false, true, 5, " TG=5 OG=1", " TG=5 OG=1");
-        row("groupsOnDuomill", true, true, 15, " TG=15 OG=1", " TG=15 OG=1");
-        row("twoDigitTool", false, false, 12, " T1212", " T121212");
-        row("fractionFloored", false, false, 3.7, " T0303", " T030303");
+        const auto row
+            = [](const char* name, const char* options, const char* twice, const char* thrice) {
+                  QTest::newRow(name) << QString::fromLatin1(options) << QString::fromLatin1(twice)
+                                      << QString::fromLatin1(thrice);
+              };
+        row("turret", "tool=5", " T0505", " T050505");
+        row("duomill", "duomill tool=5", " TL=0505", " TL=050505");
+        row("groupsWithoutDuomill", "groups tool=5", " TG=5 OG=1", " TG=5 OG=1");
+        row("groupsOnDuomill", "duomill groups tool=15", " TG=15 OG=1", " TG=15 OG=1");
+        row("twoDigitTool", "tool=12", " T1212", " T121212");
+        row("fractionFloored", "tool=3.7", " T0303", " T030303");
     }
     void toolWord()
     {
-        QFETCH(bool, duomill);
-        QFETCH(bool, toolGroups);
-        QFETCH(double, tool);
-        Module1 m;
-        m.gDuomill = duomill;
-        m.gTG = toolGroups;
-        m.gToolNumber = tool;
+        QFETCH(QString, options);
+        Module1 m = machine(options);
         QTEST(ToolWord(m, 2), "twice");
-        m.gToolNumber = tool;
+        m = machine(options);
         QTEST(ToolWord(m, 3), "thrice");
     }
 
