@@ -108,7 +108,7 @@ private slots:
         QVERIFY(item("mnuFileSave")->isEnabled());
     }
 
-    void cutMoveUndoPutsTheWordAtTheNewCaret()
+    void cutUndoPasteAndCopy()
     {
         newDocument(u"N001 G00 X100\r\n"_qs);
         ActiveText()->setSelStart(5);
@@ -121,19 +121,16 @@ private slots:
         item("mnuEditUndo")->trigger();
         QCOMPARE(ActiveText()->Text(), u"G00 N001 X100\r\n"_qs);
         QVERIFY(!item("mnuEditUndo")->isEnabled());
-    }
-
-    void pasteKeepsLineEndsAndCopyOfNothingPastesNothing()
-    {
-        newDocument(u"AB"_qs);
+        // Paste keeps the line ends; Undo without a selection changes nothing.
+        ActiveText()->loadText(u"AB"_qs);
         QApplication::clipboard()->setText(u"X\r\nY\nZ"_qs);
         ActiveText()->setSelStart(1);
         item("mnuEditPaste")->trigger();
         QCOMPARE(ActiveText()->Text(), u"AX\r\nY\nZB"_qs);
-        // Undo without a selection changes nothing and is then disabled.
         item("mnuEditUndo")->trigger();
         QCOMPARE(ActiveText()->Text(), u"AX\r\nY\nZB"_qs);
         QVERIFY(!item("mnuEditUndo")->isEnabled());
+        // A copy of nothing pastes nothing.
         ActiveText()->setSelStart(1);
         item("mnuEditCopy")->trigger();
         item("mnuEditPaste")->trigger();
@@ -184,20 +181,7 @@ private slots:
         QVERIFY(!item("mnuWindowTileVertical")->isChecked());
     }
 
-    void barsCanBeSwitchedOffForThisRunOnly()
-    {
-        item("mnuViewStatusBar")->trigger();
-        QVERIFY(!m_main->statusPanels()->isVisible());
-        QVERIFY(!item("mnuViewStatusBar")->isChecked());
-        item("mnuViewToolbar")->trigger();
-        QVERIFY(!m_main->toolBar()->isVisible());
-        CloseMain();
-        m_main = StartFresh(QString(), true);
-        QVERIFY(m_main->statusPanels()->isVisible());
-        QVERIFY(m_main->toolBar()->isVisible());
-    }
-
-    void statusBarHasSixPanelsAndFollowsTheInsertKey()
+    void statusBarFollowsTheInsertKeyAndBarsSwitchOff()
     {
         StatusBar* bar = m_main->statusPanels();
         QCOMPARE(bar->panel(2)->text(), u"INS"_qs);
@@ -211,6 +195,16 @@ private slots:
         QTest::keyClick(ActiveText(), Qt::Key_Insert);
         QVERIFY(ActiveText()->overwriteMode());
         QVERIFY(!bar->panel(2)->isEnabled());
+        // Both bars can be switched off, for this run only.
+        item("mnuViewStatusBar")->trigger();
+        QVERIFY(!m_main->statusPanels()->isVisible());
+        QVERIFY(!item("mnuViewStatusBar")->isChecked());
+        item("mnuViewToolbar")->trigger();
+        QVERIFY(!m_main->toolBar()->isVisible());
+        CloseMainDiscardingChanges();
+        m_main = StartFresh(QString(), true);
+        QVERIFY(m_main->statusPanels()->isVisible());
+        QVERIFY(m_main->toolBar()->isVisible());
     }
 
     void windowListNamesEveryDocument()
