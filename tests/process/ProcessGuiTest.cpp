@@ -6,7 +6,6 @@
 #include "process/generators/ProcessMenu.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>

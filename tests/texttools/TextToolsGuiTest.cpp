@@ -10,8 +10,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
