@@ -75,7 +75,6 @@ private slots:
                                       << QString::fromLatin1(inserted);
               };
         row("roundedDownToTens", "150", "30", "1590");
-        row("v200d50", "200", "50", "1270");
         row("zeroSpeed", "0", "50", "0");
         row("leadingNumbers", "150m/min", "30mm", "1590");
         row("zeroDiameter_closesSilently", "100", "0", "");
