@@ -2,6 +2,7 @@
 
 #include "app/StartUp.h"
 #include "app/frmMain.h"
+#include "common/RuntimeError.h"
 #include "documents/NcTextBox.h"
 
 #include <QAbstractButton>
@@ -32,6 +33,14 @@ ModalScript& ModalScript::answerMessage(QMessageBox::StandardButton button)
         m_messages.append({box->windowTitle(), box->text(), box->icon()});
         box->button(button)->click();
     });
+}
+
+QStringList Said(const QList<ModalScript::Message>& messages)
+{
+    QStringList list;
+    for (const ModalScript::Message& m : messages)
+        list << m.title + u'|' + m.text;
+    return list;
 }
 
 void AcceptFileDialog(QFileDialog* dialog, const QString& path)
@@ -162,4 +171,36 @@ NcTextBox* ActiveText()
     frmMain* main = MainForm();
     frmDocument* doc = main ? main->activeDocument() : nullptr;
     return doc ? doc->txtText() : nullptr;
+}
+
+QWidget* ShownWindow(const QString& objectName)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == objectName)
+            return w;
+    return nullptr;
+}
+
+int RuntimeErrorOf(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+QStringList Properties(QWidget* form, const QStringList& entries)
+{
+    QStringList actual;
+    for (const QString& entry : entries) {
+        const QString key = entry.section(u'=', 0, 0);
+        const QString name = key.section(u'.', 0, 0);
+        QObject* control = name == form->objectName() ? form : form->findChild<QObject*>(name);
+        const QVariant value
+            = control ? control->property(key.section(u'.', 1).toLatin1()) : QVariant();
+        actual << key + u'=' + (control ? value.toString() : QStringLiteral("<no such control>"));
+    }
+    return actual;
 }

@@ -44,6 +44,9 @@ private:
     class QTimer* m_timer;
 };
 
+// "title|text" of each message.
+QStringList Said(const QList<ModalScript::Message>& messages);
+
 // Chooses a file in an open or save dialog as a user would and accepts it.
 void AcceptFileDialog(QFileDialog* dialog, const QString& path);
 
@@ -56,9 +59,17 @@ void CloseActiveDocumentDiscardingChanges();
 // Closes the running main window without any close prompt: every change is dropped.
 void CloseMainDiscardingChanges();
 
+// The number of the run-time error the step raises; 0 when it raises none.
+int RuntimeErrorOf(const std::function<void()>& step);
+
 QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
 NcTextBox* ActiveText();
+// Each "control.property=value" entry with the value the control of the form has now, for a test
+// to compare with the entries it expects; "bool" properties read "true" or "false".
+QStringList Properties(QWidget* form, const QStringList& entries);
+// The visible top-level window of that object name, if any.
+QWidget* ShownWindow(const QString& objectName);
 QString SettingsFile();
 
 // Sets up the isolated settings store and the application, then runs the test object.

@@ -2,7 +2,6 @@
 
 #include "app/HelpViewer.h"
 #include "app/StatusBar.h"
-#include "app/frmAbout.h"
 #include "app/frmMain.h"
 #include "common/Module1.h"
 #include "common/ProgramFolder.h"
@@ -41,7 +40,7 @@ class MenusTest : public QObject
         QStringList keys;
         for (QAction* a : m_main->toolBar()->actions())
             if (a->isVisible())
-                keys << (a->isSeparator() ? QStringLiteral("|") : a->property("Key").toString());
+                keys << (a->isSeparator() ? u"|"_qs : a->property("Key").toString());
         return keys;
     }
     void newDocument(const QString& text = {})
@@ -62,50 +61,8 @@ private slots:
                  "mnuEditUndo", "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuSearchFind",
                  "mnuSearchNextFind", "mnuSearchReplace", "mnuToolsSizeShift"})
             QVERIFY2(!item(off)->isEnabled(), off);
-        QVERIFY(item("mnuViewToolbar")->isChecked());
-        QVERIFY(item("mnuViewStatusBar")->isChecked());
+        QVERIFY(item("mnuViewToolbar")->isChecked() && item("mnuViewStatusBar")->isChecked());
         QVERIFY(!item("mnuWindowCascade")->isChecked());
-    }
-
-    void fileMenuReadsAsDesigned()
-    {
-        QStringList captions;
-        for (QAction* a : m_main->menu(QStringLiteral("mnuFile"))->actions())
-            captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(captions,
-            (QStringList {"New (&N)", "Open (&O)", "Close (&C)", "-", "Save (&S)",
-                "As Save (&A)...", "-", "Printer Setup ", "Print (&P)...", "-",
-                "Screen Font (&F)...", "-", "RecentFile1", "RecentFile2", "RecentFile3",
-                "RecentFile4", "RecentFile5", "-", " Corvane Exit (&X)"}));
-        QCOMPARE(item("mnuFileOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-        QCOMPARE(item("mnuSearchNextFind")->shortcut(), QKeySequence(Qt::Key_F3));
-        QCOMPARE(item("mnuEditPaste")->text(), QStringLiteral(" Past (&P)"));
-        QCOMPARE(item("mnuHelpAbout")->text(), QStringLiteral("Abut Corvane(&A)"));
-    }
-
-    void newShowsEveryMenuAndEnablesTheDocumentCommands()
-    {
-        newDocument();
-        QCOMPARE(visibleMenus(),
-            (QStringList {"File(&F)", "Edit(&E)", "Insert ", "Process(&P)", "Tool(&T)",
-                "Point calculation(&C)", "G-code(&G)", "M-code(&M)", "Display(&V)", "Help(&H)"}));
-        QCOMPARE(visibleButtons().size(), 16);
-        QVERIFY(item("mnuFileSave")->isEnabled());
-        QVERIFY(item("mnuEditCut")->isEnabled());
-        QVERIFY(!item("mnuEditUndo")->isEnabled());
-        QCOMPARE(m_main->toolBarButton(QStringLiteral(" Auto Sequence No.  Insert "))->toolTip(),
-            QStringLiteral(" Auto N000  Insert "));
-        QCOMPARE(m_main->toolBarButton(QStringLiteral(" Data Calculation "))->toolTip(),
-            QStringLiteral("Calculation Replace"));
-        // Closing the last document keeps the document state.
-        m_main->activeDocument()->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(visibleMenus().size(), 10);
-        QVERIFY(item("mnuFileSave")->isEnabled());
-    }
-
-    void everyToolBarButtonHasAPicture()
-    {
         // Our own pictures are SVG: without the SVG image support they would all be blank.
         for (QAction* a : m_main->toolBar()->actions())
             if (!a->isSeparator())
@@ -113,69 +70,91 @@ private slots:
                     !a->icon().pixmap(24, 24).isNull(), qPrintable(a->property("Key").toString()));
     }
 
-    void toolBarButtonRunsItsMenuCommand()
+    void fileMenuReadsAsDesigned()
     {
-        m_main->toolBarButton(QStringLiteral(" New "))->trigger();
-        QCOMPARE(m_main->documents().size(), 1);
-        QCOMPARE(m_main->activeDocument()->caption(), QStringLiteral("Untitled1"));
+        QStringList captions;
+        for (QAction* a : m_main->menu(u"mnuFile"_qs)->actions())
+            captions << (a->isSeparator() ? u"-"_qs : a->text());
+        QCOMPARE(captions,
+            (QStringList {"New (&N)", "Open (&O)", "Close (&C)", "-", "Save (&S)",
+                "As Save (&A)...", "-", "Printer Setup ", "Print (&P)...", "-",
+                "Screen Font (&F)...", "-", "RecentFile1", "RecentFile2", "RecentFile3",
+                "RecentFile4", "RecentFile5", "-", " Corvane Exit (&X)"}));
+        QCOMPARE(item("mnuFileOpen")->shortcut(), QKeySequence(u"Ctrl+O"_qs));
+        QCOMPARE(item("mnuSearchNextFind")->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(item("mnuEditPaste")->text(), u" Past (&P)"_qs);
+        QCOMPARE(item("mnuHelpAbout")->text(), u"Abut Corvane(&A)"_qs);
     }
 
-    void cutMoveUndoPutsTheWordAtTheNewCaret()
+    void newShowsEveryMenuAndEnablesTheDocumentCommands()
     {
-        newDocument(QStringLiteral("N001 G00 X100\r\n"));
+        // The tool bar button runs its menu command.
+        m_main->toolBarButton(u" New "_qs)->trigger();
+        QCOMPARE(m_main->activeDocument()->caption(), u"Untitled1"_qs);
+        QCOMPARE(visibleMenus(),
+            (QStringList {"File(&F)", "Edit(&E)", "Insert ", "Process(&P)", "Tool(&T)",
+                "Point calculation(&C)", "G-code(&G)", "M-code(&M)", "Display(&V)", "Help(&H)"}));
+        QCOMPARE(visibleButtons().size(), 16);
+        QVERIFY(item("mnuFileSave")->isEnabled() && item("mnuEditCut")->isEnabled());
+        QVERIFY(!item("mnuEditUndo")->isEnabled());
+        QCOMPARE(m_main->toolBarButton(u" Auto Sequence No.  Insert "_qs)->toolTip(),
+            u" Auto N000  Insert "_qs);
+        QCOMPARE(
+            m_main->toolBarButton(u" Data Calculation "_qs)->toolTip(), u"Calculation Replace"_qs);
+        // Closing the last document keeps the document state.
+        m_main->activeDocument()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(visibleMenus().size(), 10);
+        QVERIFY(item("mnuFileSave")->isEnabled());
+    }
+
+    void cutUndoPasteAndCopy()
+    {
+        newDocument(u"N001 G00 X100\r\n"_qs);
         ActiveText()->setSelStart(5);
         ActiveText()->setSelLength(4);
         item("mnuEditCut")->trigger();
-        QCOMPARE(ActiveText()->Text(), QStringLiteral("N001 X100\r\n"));
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("G00 "));
+        QCOMPARE(ActiveText()->Text(), u"N001 X100\r\n"_qs);
+        QCOMPARE(QApplication::clipboard()->text(), u"G00 "_qs);
         QVERIFY(item("mnuEditUndo")->isEnabled());
         ActiveText()->setSelStart(0);
         item("mnuEditUndo")->trigger();
-        QCOMPARE(ActiveText()->Text(), QStringLiteral("G00 N001 X100\r\n"));
+        QCOMPARE(ActiveText()->Text(), u"G00 N001 X100\r\n"_qs);
         QVERIFY(!item("mnuEditUndo")->isEnabled());
-    }
-
-    void pasteKeepsLineEndsAndUndoRemovesOnlyTheSelection()
-    {
-        newDocument(QStringLiteral("AB"));
-        QApplication::clipboard()->setText(QStringLiteral("X\r\nY\nZ"));
+        // Paste keeps the line ends; Undo without a selection changes nothing.
+        ActiveText()->loadText(u"AB"_qs);
+        QApplication::clipboard()->setText(u"X\r\nY\nZ"_qs);
         ActiveText()->setSelStart(1);
         item("mnuEditPaste")->trigger();
-        QCOMPARE(ActiveText()->Text(), QStringLiteral("AX\r\nY\nZB"));
-        // Undo without a selection changes nothing and is then disabled.
+        QCOMPARE(ActiveText()->Text(), u"AX\r\nY\nZB"_qs);
         item("mnuEditUndo")->trigger();
-        QCOMPARE(ActiveText()->Text(), QStringLiteral("AX\r\nY\nZB"));
+        QCOMPARE(ActiveText()->Text(), u"AX\r\nY\nZB"_qs);
         QVERIFY(!item("mnuEditUndo")->isEnabled());
-    }
-
-    void copyOfNothingPastesNothing()
-    {
-        newDocument(QStringLiteral("ABC"));
-        QApplication::clipboard()->setText(QStringLiteral("old"));
+        // A copy of nothing pastes nothing.
         ActiveText()->setSelStart(1);
         item("mnuEditCopy")->trigger();
         item("mnuEditPaste")->trigger();
-        QCOMPARE(ActiveText()->Text(), QStringLiteral("ABC"));
+        QCOMPARE(ActiveText()->Text(), u"AX\r\nY\nZB"_qs);
     }
 
     void menuShortcutsWinOverTheTextBox()
     {
-        newDocument(QStringLiteral("N001 G00\r\n"));
+        newDocument(u"N001 G00\r\n"_qs);
         m_main->activateWindow();
         ActiveText()->setFocus();
         QApplication::setActiveWindow(m_main);
         ActiveText()->setSelStart(5);
         ActiveText()->setSelLength(3);
         QTest::keyClick(ActiveText(), Qt::Key_X, Qt::ControlModifier);
-        QCOMPARE(module1().gLastEditAction, QStringLiteral("Cut"));
+        QCOMPARE(module1().gLastEditAction, u"Cut"_qs);
         QVERIFY(item("mnuEditUndo")->isEnabled());
         QTest::keyClick(ActiveText(), Qt::Key_Z, Qt::ControlModifier);
         // The menu's Undo puts the cut word back (the editor's own undo would as well, but would
         // leave the menu's Undo enabled).
-        QCOMPARE(ActiveText()->Text(), QStringLiteral("N001 G00\r\n"));
+        QCOMPARE(ActiveText()->Text(), u"N001 G00\r\n"_qs);
         QVERIFY(!item("mnuEditUndo")->isEnabled());
         QTest::keyClick(ActiveText(), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(module1().gLastEditAction, QStringLiteral("Paste"));
+        QCOMPARE(module1().gLastEditAction, u"Paste"_qs);
     }
 
     void verticalTilingFollowsNewWindowsAndResizes()
@@ -202,41 +181,37 @@ private slots:
         QVERIFY(!item("mnuWindowTileVertical")->isChecked());
     }
 
-    void barsCanBeSwitchedOffForThisRunOnly()
-    {
-        item("mnuViewStatusBar")->trigger();
-        QVERIFY(!m_main->statusPanels()->isVisible());
-        QVERIFY(!item("mnuViewStatusBar")->isChecked());
-        item("mnuViewToolbar")->trigger();
-        QVERIFY(!m_main->toolBar()->isVisible());
-        CloseMain();
-        m_main = StartFresh(QString(), true);
-        QVERIFY(m_main->statusPanels()->isVisible());
-        QVERIFY(m_main->toolBar()->isVisible());
-    }
-
-    void statusBarHasSixPanelsAndFollowsTheInsertKey()
+    void statusBarFollowsTheInsertKeyAndBarsSwitchOff()
     {
         StatusBar* bar = m_main->statusPanels();
-        QCOMPARE(bar->panel(2)->text(), QStringLiteral("INS"));
-        QCOMPARE(bar->panel(2)->toolTip(), QStringLiteral("Insrt Key"));
-        QCOMPARE(bar->panel(3)->toolTip(), QStringLiteral("Caps Lock"));
-        QCOMPARE(bar->panel(4)->toolTip(), QStringLiteral("Num Lock"));
-        QCOMPARE(bar->panel(5)->toolTip(), QStringLiteral("Date"));
-        QCOMPARE(bar->panel(6)->toolTip(), QStringLiteral("Time"));
+        QCOMPARE(bar->panel(2)->text(), u"INS"_qs);
+        QStringList tips;
+        for (int i = 2; i <= 6; ++i)
+            tips << bar->panel(i)->toolTip();
+        QCOMPARE(tips, (QStringList {"Insrt Key", "Caps Lock", "Num Lock", "Date", "Time"}));
         QVERIFY(!bar->panel(5)->text().isEmpty());
         newDocument();
         QVERIFY(bar->panel(2)->isEnabled());
         QTest::keyClick(ActiveText(), Qt::Key_Insert);
         QVERIFY(ActiveText()->overwriteMode());
         QVERIFY(!bar->panel(2)->isEnabled());
+        // Both bars can be switched off, for this run only.
+        item("mnuViewStatusBar")->trigger();
+        QVERIFY(!m_main->statusPanels()->isVisible());
+        QVERIFY(!item("mnuViewStatusBar")->isChecked());
+        item("mnuViewToolbar")->trigger();
+        QVERIFY(!m_main->toolBar()->isVisible());
+        CloseMainDiscardingChanges();
+        m_main = StartFresh(QString(), true);
+        QVERIFY(m_main->statusPanels()->isVisible());
+        QVERIFY(m_main->toolBar()->isVisible());
     }
 
     void windowListNamesEveryDocument()
     {
         newDocument();
         newDocument();
-        QMenu* view = m_main->menu(QStringLiteral("mnuView"));
+        QMenu* view = m_main->menu(u"mnuView"_qs);
         emit view->aboutToShow();
         QStringList listed;
         for (QAction* a : view->actions())
@@ -244,63 +219,50 @@ private slots:
                 listed << a->text();
         QCOMPARE(listed, (QStringList {"&1 Untitled1", "&2 Untitled2"}));
         view->actions().at(view->actions().size() - 2)->trigger();
-        QCOMPARE(m_main->activeDocument()->caption(), QStringLiteral("Untitled1"));
+        QCOMPARE(m_main->activeDocument()->caption(), u"Untitled1"_qs);
     }
 
     void helpShowsThePageOrSaysWhyNot()
     {
         item("GcodeHelp")->trigger();
-        auto* viewer = m_main->findChild<HelpViewer*>(QStringLiteral("frmHelp"));
-        QVERIFY(viewer);
-        QVERIFY(viewer->isVisible());
+        auto* viewer = m_main->findChild<HelpViewer*>(u"frmHelp"_qs);
+        QVERIFY(viewer && viewer->isVisible());
         QVERIFY(viewer->browser()->toPlainText().contains(QLatin1String("G04")));
         viewer->close();
 
         const QString folder = ProgramFolder();
-        SetProgramFolder(QDir::tempPath() + QStringLiteral("/corvane-no-help"));
+        SetProgramFolder(QDir::tempPath() + u"/corvane-no-help"_qs);
         ModalScript script;
         script.answerMessage(QMessageBox::Ok);
         item("MnemonicHelp")->trigger();
         SetProgramFolder(folder);
         QVERIFY(script.messages().value(0).text.contains(QLatin1String("/help/Mnemonic.html")));
-        QCOMPARE(script.messages().value(0).title, QStringLiteral("Corvane"));
+        QCOMPARE(script.messages().value(0).title, u"Corvane"_qs);
     }
 
-    void aboutBoxShowsTheVersion()
-    {
-        ModalScript script;
-        QString caption, version, disclaimer;
-        script.then([&](QWidget* w) {
-            caption = w->windowTitle();
-            version = w->findChild<QLabel*>(QStringLiteral("lblVersion"))->text();
-            disclaimer = w->findChild<QLabel*>(QStringLiteral("lblDisclaimer"))->text();
-            QCOMPARE(w->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->text(),
-                QStringLiteral("System info.(&S)..."));
-            w->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-        });
-        item("mnuHelpAbout")->trigger();
-        QCOMPARE(caption, QStringLiteral(" Corvane"));
-        QCOMPARE(script.pendingSteps(), 0);
-        QCOMPARE(version, QStringLiteral("Version 2.2.0"));
-        QCOMPARE(disclaimer, QStringLiteral("Atnn.: "));
-    }
-
-    void systemInformationWithoutAToolSaysSo()
+    void aboutBoxShowsTheVersionAndSaysWhenSystemInformationIsMissing()
     {
         qputenv("PATH", QDir::tempPath().toLocal8Bit()); // no system-information program here
         ModalScript script;
+        QStringList shown;
+        const auto button = [](QWidget* w, const char* name) {
+            return w->findChild<QPushButton*>(QString::fromLatin1(name));
+        };
         script
-            .then([](QWidget* about) {
-                about->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click();
+            .then([&](QWidget* w) {
+                shown << w->windowTitle() << w->findChild<QLabel*>(u"lblVersion"_qs)->text()
+                      << w->findChild<QLabel*>(u"lblDisclaimer"_qs)->text()
+                      << button(w, "cmdSysInfo")->text();
+                button(w, "cmdSysInfo")->click();
             })
             .answerMessage(QMessageBox::Ok)
-            .then([](QWidget* about) {
-                about->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-            });
+            .then([&](QWidget* w) { button(w, "cmdOK")->click(); });
         item("mnuHelpAbout")->trigger();
+        QCOMPARE(script.pendingSteps(), 0);
         QCOMPARE(
-            script.messages().value(0).text, QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"));
-        QCOMPARE(script.messages().value(0).title, QStringLiteral("Corvane"));
+            shown, (QStringList {" Corvane", "Version 2.2.0", "Atnn.: ", "System info.(&S)..."}));
+        QCOMPARE(script.messages().value(0).text, u"現時点ではｼｽﾃﾑ情報を使用できません"_qs);
+        QCOMPARE(script.messages().value(0).title, u"Corvane"_qs);
     }
 };
 

@@ -4,7 +4,6 @@
 #include "documents/NcTextBox.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QMenu>
@@ -26,7 +25,7 @@ class ScreenshotTest : public QObject
         QVERIFY(!picture.isNull());
         if (!m_folder.isEmpty()) {
             QDir().mkpath(m_folder);
-            picture.save(m_folder + u'/' + name + QStringLiteral(".png"));
+            picture.save(m_folder + u'/' + name + u".png"_qs);
         }
     }
 
@@ -35,12 +34,12 @@ private slots:
     {
         frmMain* main = StartFresh();
         main->resize(1000, 700);
-        main->action(QStringLiteral("mnuFileNew"))->trigger();
-        ActiveText()->loadText(QStringLiteral("O1000\r\nN001 G50 S2500\r\nN002 G00 X200 Z50\r\n"));
-        main->action(QStringLiteral("mnuFileNew"))->trigger();
-        ActiveText()->loadText(QStringLiteral("(-----< DRILL >-----)\r\nN000 G00 X0 Z50\r\n"));
-        main->action(QStringLiteral("mnuWindowTileVertical"))->trigger();
-        keep(main, QStringLiteral("main"));
+        main->action(u"mnuFileNew"_qs)->trigger();
+        ActiveText()->loadText(u"O1000\r\nN001 G50 S2500\r\nN002 G00 X200 Z50\r\n"_qs);
+        main->action(u"mnuFileNew"_qs)->trigger();
+        ActiveText()->loadText(u"(-----< DRILL >-----)\r\nN000 G00 X0 Z50\r\n"_qs);
+        main->action(u"mnuWindowTileVertical"_qs)->trigger();
+        keep(main, u"main"_qs);
         const QSize small(1024, 768);
         for (QAction* top : main->menuBar()->actions()) {
             QMenu* menu = top->menu();
@@ -48,7 +47,7 @@ private slots:
             QCoreApplication::processEvents();
             QVERIFY2(menu->width() <= small.width() && menu->height() <= small.height(),
                 qPrintable(menu->objectName()));
-            keep(menu, QStringLiteral("menu-") + menu->objectName());
+            keep(menu, u"menu-"_qs + menu->objectName());
             menu->hide();
         }
         CloseMainDiscardingChanges();
@@ -59,17 +58,23 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("form");
         QTest::addColumn<bool>("modal");
-        QTest::newRow("find") << "mnuSearchFind" << "frmFind" << false;
-        QTest::newRow("replace") << "mnuSearchReplace" << "frmReplace" << false;
-        QTest::newRow("dataChange") << "mnuToolsSizeShift" << "frmSizeShift" << false;
-        QTest::newRow("arrange") << "mnuToolsNumberArrange" << "frmNumberArrange" << false;
-        QTest::newRow("spindleSpeed") << "mnuToolsrpm" << "RPM" << false;
-        QTest::newRow("lineAngle") << "LineAngle" << "frmLineAngle" << false;
-        QTest::newRow("twoLines") << "LineCircleLine" << "frmLineRLine" << false;
-        QTest::newRow("printSetting") << "mnuFilePrinterSetup" << "PrintSetting" << true;
-        QTest::newRow("parameters") << "ProcessSetup" << "frmProcessSetup" << true;
-        QTest::newRow("material") << "ProcessUGC" << "frmUGC" << true;
-        QTest::newRow("drill") << "ProcessDrillHss" << "frmProcess" << true;
+        const auto row = [](const char* name, const char* command, const char* form, bool modal) {
+            QTest::newRow(name) << QString::fromLatin1(command) << QString::fromLatin1(form)
+                                << modal;
+        };
+        row("find", "mnuSearchFind", "frmFind", false);
+        row("replace", "mnuSearchReplace", "frmReplace", false);
+        row("dataChange", "mnuToolsSizeShift", "frmSizeShift", false);
+        row("arrange", "mnuToolsNumberArrange", "frmNumberArrange", false);
+        row("spindleSpeed", "mnuToolsrpm", "RPM", false);
+        row("lineAngle", "LineAngle", "frmLineAngle", false);
+        row("twoLines", "LineCircleLine", "frmLineRLine", false);
+        row("printSetting", "mnuFilePrinterSetup", "PrintSetting", true);
+        row("parameters", "ProcessSetup", "frmProcessSetup", true);
+        row("material", "ProcessUGC", "frmUGC", true);
+        row("drill", "ProcessDrillHss", "frmProcess", true);
+        row("about", "mnuHelpAbout", "frmAbout", true);
+        row("help", "CorvaneHelp", "frmHelp", false);
     }
     void everyDialogFitsASmallScreen()
     {
@@ -77,13 +82,13 @@ private slots:
         QFETCH(QString, form);
         QFETCH(bool, modal);
         frmMain* main = StartFresh();
-        main->action(QStringLiteral("mnuFileNew"))->trigger();
+        main->action(u"mnuFileNew"_qs)->trigger();
         QAction* item = main->action(command);
         QVERIFY2(item && item->isEnabled(), qPrintable(command));
         const auto look = [this, form](QWidget* w) {
             QCOMPARE(w->objectName(), form);
             QVERIFY2(w->width() <= 1024 && w->height() <= 740, qPrintable(form));
-            keep(w, QStringLiteral("dialog-") + form);
+            keep(w, u"dialog-"_qs + form);
         };
         if (modal) {
             ModalScript script;
@@ -95,33 +100,12 @@ private slots:
             QCOMPARE(script.pendingSteps(), 0);
         } else {
             item->trigger();
-            QWidget* w = nullptr;
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (top->objectName() == form && top->isVisible())
-                    w = top;
+            QWidget* w = ShownWindow(form);
             QVERIFY2(w, qPrintable(form));
             look(w);
             w->close();
         }
         CloseMainDiscardingChanges();
-    }
-
-    void aboutBoxAndHelpWindow()
-    {
-        frmMain* main = StartFresh();
-        ModalScript script;
-        script.then([this](QWidget* about) {
-            keep(about, QStringLiteral("about"));
-            QVERIFY(about->sizeHint().width() <= 1024);
-            static_cast<QDialog*>(about)->accept();
-        });
-        main->action(QStringLiteral("mnuHelpAbout"))->trigger();
-        main->action(QStringLiteral("CorvaneHelp"))->trigger();
-        QWidget* help = main->findChild<QWidget*>(QStringLiteral("frmHelp"));
-        QVERIFY(help);
-        keep(help, QStringLiteral("help"));
-        help->close();
-        CloseMain();
     }
 };
 

@@ -14,27 +14,25 @@ private slots:
     {
         QTest::addColumn<QString>("commandLine");
         QTest::addColumn<QString>("path");
-        QTest::newRow("quotedThenMore") << "\"/home/a b/P1.MIN\" /x"
-                                        << "/home/a b/P1.MIN";
-        QTest::newRow("unquotedKeepsBlanks") << "/home/a b/P1.MIN"
-                                             << "/home/a b/P1.MIN";
-        QTest::newRow("openQuoteToEnd") << "x \"/tmp/A.MIN"
-                                        << "/tmp/A.MIN";
-        QTest::newRow("textBeforeQuoteDropped") << "-x \"/tmp/B.MIN\""
-                                                << "/tmp/B.MIN";
+        const auto row = [](const char* name, const char* commandLine, const char* path) {
+            QTest::newRow(name) << QString::fromUtf8(commandLine) << QString::fromUtf8(path);
+        };
+        row("quotedThenMore", "\"/home/a b/P1.MIN\" /x", "/home/a b/P1.MIN");
+        row("unquotedKeepsBlanks", "/home/a b/P1.MIN", "/home/a b/P1.MIN");
+        row("openQuoteToEnd", "x \"/tmp/A.MIN", "/tmp/A.MIN");
+        row("textBeforeQuoteDropped", "-x \"/tmp/B.MIN\"", "/tmp/B.MIN");
     }
     void commandLinePath()
     {
         QFETCH(QString, commandLine);
-        QFETCH(QString, path);
-        QCOMPARE(CommandLinePath(commandLine), path);
+        QTEST(CommandLinePath(commandLine), "path");
     }
 
     void dialogFilter()
     {
         QCOMPARE(DialogFilter(QStringLiteral(
                      "All Files (*.*)|*.*|Main File (*.min)|*.min|System Sub (*.ssb)|*.ssb")),
-            QStringLiteral("All Files (*);;Main File (*.min);;System Sub (*.ssb)"));
+            u"All Files (*);;Main File (*.min);;System Sub (*.ssb)"_qs);
     }
 
     void tilingCoversTheAreaWithoutGaps()

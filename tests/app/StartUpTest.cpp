@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 
 #include "app/FileCommands.h"
-#include "app/SettingsStore.h"
 #include "app/frmMain.h"
 #include "common/Module1.h"
 #include "common/ProgramFolder.h"
@@ -12,7 +11,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-// Start-up, the settings store and shutdown.
+// Start-up, the settings store and shutdown. The machine parameters' defaults and their way
+// through the store are the parameters dialog's test.
 class StartUpTest : public QObject
 {
     Q_OBJECT
@@ -26,38 +26,20 @@ private slots:
     void firstRunUsesTheDefaults()
     {
         frmMain* main = StartFresh();
-        QCOMPARE(main->windowTitle(), QStringLiteral("Corvane Ver.2.20 for Miltrop"));
+        QCOMPARE(main->windowTitle(), u"Corvane Ver.2.20 for Miltrop"_qs);
         QCOMPARE(main->pos(), QPoint(1000 / 15, 1000 / 15));
         QCOMPARE(main->size(), QSize(6500 / 15, 6500 / 15));
         const Module1& m = module1();
-        QCOMPARE(m.gScreenFontName, QStringLiteral("Terminal"));
-        QCOMPARE(m.gScreenFontSize, 14);
-        QCOMPARE(m.gPrintFontName, QStringLiteral("MS 明朝"));
-        QCOMPARE(m.gPrintFontSize, 11);
-        QCOMPARE(m.gPrinterOrientation, 1);
-        QCOMPARE(m.gLeftMerge, 10);
-        QCOMPARE(m.gRightMerge, 0);
-        QCOMPARE(m.gPrintLineNo, 1);
-        QCOMPARE(m.gOpenPathName, QDir::homePath());
-        QCOMPARE(m.gSavePathName, QDir::homePath());
-        QCOMPARE(m.gInsertPathName, ProgramFolder() + QStringLiteral("/Program"));
-        QCOMPARE(
-            m.gCsvFileName, ProgramFolder() + QStringLiteral("/ cutting  condition /S45C.CSV"));
-        QCOMPARE(m.gCsvPathName, ProgramFolder() + QStringLiteral("/ cutting  condition "));
-        QCOMPARE(m.gMaxS, 2500.0f);
-        QCOMPARE(m.gHomeX.toNumber(), 500.0);
-        QCOMPARE(m.gAppX.toNumber(), 200.0);
-        QCOMPARE(m.gAppZ.toNumber(), 50.0);
-        QVERIFY(!m.gTG);
-        QVERIFY(m.gQCSK500.toBool());
-        QVERIFY(!m.gDuomill.toBool());
-        QVERIFY(m.gPanelChk.toBool());
-        QCOMPARE(m.gTurretType, 2);
-        QCOMPARE(m.gAtcMacroType, QStringLiteral("M421"));
-        QVERIFY(m.gToolFrom.toBool());
-        QVERIFY(!m.gLoadMoniter);
+        QCOMPARE((QStringList {m.gScreenFontName, m.gPrintFontName, m.gOpenPathName,
+                     m.gSavePathName, m.gInsertPathName, m.gCsvFileName, m.gCsvPathName}),
+            (QStringList {"Terminal", "MS 明朝", QDir::homePath(), QDir::homePath(),
+                ProgramFolder() + "/Program", ProgramFolder() + "/ cutting  condition /S45C.CSV",
+                ProgramFolder() + "/ cutting  condition "}));
+        QCOMPARE((QList<int> {m.gScreenFontSize, m.gPrintFontSize, m.gPrinterOrientation,
+                     m.gLeftMerge, m.gRightMerge, m.gPrintLineNo}),
+            (QList<int> {14, 11, 1, 10, 0, 1}));
         for (int i = 1; i <= 5; ++i)
-            QVERIFY(!main->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i))->isVisible());
+            QVERIFY(!main->action(u"mnuFileRecentFile(%1)"_qs.arg(i))->isVisible());
         QVERIFY(main->documents().isEmpty());
         CloseMain();
     }
@@ -67,62 +49,57 @@ private slots:
         frmMain* main = StartFresh();
         main->move(120, 90);
         main->resize(500, 400);
-        module1().gOpenPathName = QStringLiteral("/srv/nc/in");
+        module1().gOpenPathName = u"/srv/nc/in"_qs;
         module1().gLeftMerge = 25;
         module1().gScreenFontSize = 11;
-        main->files()->OpenFile(file(QStringLiteral("a.min")));
+        main->files()->OpenFile(file(u"a.min"_qs));
         CloseMain();
 
         QSettings s = stored();
-        QCOMPARE(s.value(QStringLiteral("Settings/MainLeft")).toString(), QStringLiteral("1800"));
-        QCOMPARE(s.value(QStringLiteral("Settings/MainWidth")).toString(), QStringLiteral("7500"));
-        QCOMPARE(s.value(QStringLiteral("Settings/OpenPathName")).toString(),
-            QStringLiteral("/srv/nc/in"));
-        QCOMPARE(s.value(QStringLiteral("Settings/LeftMerge")).toString(), QStringLiteral("25"));
-        QCOMPARE(s.value(QStringLiteral("Settings/RecentFile1")).toString(),
-            file(QStringLiteral("a.min")));
-        QVERIFY(s.contains(QStringLiteral("Parameter/CsvFileName")));
+        const auto value = [&s](const char* key) { return s.value(QLatin1String(key)).toString(); };
+        QCOMPARE((QStringList {value("Settings/MainLeft"), value("Settings/MainWidth"),
+                     value("Settings/OpenPathName"), value("Settings/LeftMerge"),
+                     value("Settings/RecentFile1")}),
+            (QStringList {"1800", "7500", "/srv/nc/in", "25", file(u"a.min"_qs)}));
+        QVERIFY(s.contains(u"Parameter/CsvFileName"_qs));
         // Machine parameters are the set-up dialog's to write, not the shutdown's.
-        QVERIFY(!s.contains(QStringLiteral("Parameter/MaxS")));
-        QVERIFY(!s.contains(QStringLiteral("Settings/RecentFile2")));
+        QVERIFY(!s.contains(u"Parameter/MaxS"_qs));
+        QVERIFY(!s.contains(u"Settings/RecentFile2"_qs));
 
         main = StartFresh(QString(), true);
         QCOMPARE(main->pos(), QPoint(120, 90));
-        QCOMPARE(module1().gOpenPathName, QStringLiteral("/srv/nc/in"));
+        QCOMPARE(module1().gOpenPathName, u"/srv/nc/in"_qs);
         QCOMPARE(module1().gLeftMerge, 25);
-        QAction* recent = main->action(QStringLiteral("mnuFileRecentFile(1)"));
-        QVERIFY(recent->isVisible());
-        QCOMPARE(main->files()->recentFile(1), file(QStringLiteral("a.min")));
+        QVERIFY(main->action(u"mnuFileRecentFile(1)"_qs)->isVisible());
+        QCOMPARE(main->files()->recentFile(1), file(u"a.min"_qs));
         CloseMain();
     }
 
     void minimizedShutdownWritesOnlyTheRecentFiles()
     {
         frmMain* main = StartFresh();
-        main->files()->OpenFile(file(QStringLiteral("m.min")));
+        main->files()->OpenFile(file(u"m.min"_qs));
         main->showMinimized();
         module1().gLeftMerge = 33;
         CloseMain();
         QSettings s = stored();
-        QVERIFY(!s.contains(QStringLiteral("Settings/MainLeft")));
-        QVERIFY(!s.contains(QStringLiteral("Settings/LeftMerge")));
-        QCOMPARE(s.value(QStringLiteral("Settings/RecentFile1")).toString(),
-            file(QStringLiteral("m.min")));
+        QVERIFY(!s.contains(u"Settings/MainLeft"_qs));
+        QVERIFY(!s.contains(u"Settings/LeftMerge"_qs));
+        QCOMPARE(s.value(u"Settings/RecentFile1"_qs).toString(), file(u"m.min"_qs));
     }
 
     void recentFilesKeepTheLastFiveNewestFirst()
     {
         frmMain* main = StartFresh();
         for (int i = 1; i <= 6; ++i)
-            main->files()->OpenFile(file(QStringLiteral("f%1.min").arg(i)));
-        main->files()->OpenFile(file(QStringLiteral("f6.min")));
-        QCOMPARE(main->files()->recentFile(1), file(QStringLiteral("f6.min")));
-        QCOMPARE(main->files()->recentFile(2), file(QStringLiteral("f6.min")));
-        QCOMPARE(main->files()->recentFile(5), file(QStringLiteral("f3.min")));
+            main->files()->OpenFile(file(u"f%1.min"_qs.arg(i)));
+        main->files()->OpenFile(file(u"f6.min"_qs));
+        QCOMPARE(main->files()->recentFile(1), file(u"f6.min"_qs));
+        QCOMPARE(main->files()->recentFile(2), file(u"f6.min"_qs));
+        QCOMPARE(main->files()->recentFile(5), file(u"f3.min"_qs));
         // A path with an ampersand is shown as it is, not as a mnemonic.
-        main->files()->OpenFile(file(QStringLiteral("R&D.min")));
-        QCOMPARE(main->action(QStringLiteral("mnuFileRecentFile(1)"))->text(),
-            file(QStringLiteral("R&&D.min")));
+        main->files()->OpenFile(file(u"R&D.min"_qs));
+        QCOMPARE(main->action(u"mnuFileRecentFile(1)"_qs)->text(), file(u"R&&D.min"_qs));
         CloseMain();
     }
 
@@ -132,57 +109,48 @@ private slots:
         CloseMain();
         {
             QSettings s = stored();
-            s.setValue(QStringLiteral("Settings/MainLeft"), QStringLiteral("abc"));
-            s.setValue(QStringLiteral("Settings/MainTop"), QStringLiteral("-999999"));
-            s.setValue(QStringLiteral("Settings/ScreenFontSize"), QStringLiteral("big"));
-            s.setValue(QStringLiteral("Settings/PrintLineNo"), QStringLiteral("99999999999999"));
-            s.setValue(QStringLiteral("Parameter/HomeX"), QStringLiteral("far"));
-            s.setValue(QStringLiteral("Parameter/AppZ"), QStringLiteral("75.5"));
-            s.setValue(QStringLiteral("Parameter/Duomill"), QStringLiteral("maybe"));
-            s.setValue(QStringLiteral("Parameter/TG"), QStringLiteral("True"));
-            s.setValue(QStringLiteral("Parameter/QCSK500"), QStringLiteral("False"));
+            for (const auto& [key, value] : {std::pair {"Settings/MainLeft", "abc"},
+                     {"Settings/MainTop", "-999999"}, {"Settings/ScreenFontSize", "big"},
+                     {"Settings/PrintLineNo", "99999999999999"}, {"Parameter/HomeX", "far"},
+                     {"Parameter/AppZ", "75.5"}, {"Parameter/Duomill", "maybe"},
+                     {"Parameter/TG", "True"}, {"Parameter/QCSK500", "False"}})
+                s.setValue(QLatin1String(key), QLatin1String(value));
         }
         frmMain* main = StartFresh(QString(), true);
-        QCOMPARE(module1().gScreenFontSize, 14);
-        QCOMPARE(module1().gPrintLineNo, 1);
-        QCOMPARE(module1().gHomeX.toNumber(), 500.0);
-        QCOMPARE(module1().gAppZ.toText(), QStringLiteral("75.5"));
-        QVERIFY(!module1().gDuomill.toBool());
-        QVERIFY(module1().gTG);
-        QVERIFY(!module1().gQCSK500.toBool());
+        const Module1& m = module1();
+        QCOMPARE((QList<double> {double(m.gScreenFontSize), double(m.gPrintLineNo),
+                     m.gHomeX.toNumber(), m.gAppZ.toNumber()}),
+            (QList<double> {14, 1, 500, 75.5}));
+        QCOMPARE((QList<bool> {m.gDuomill.toBool(), m.gTG, m.gQCSK500.toBool()}),
+            (QList<bool> {false, true, false}));
         // The window is brought back onto the screen.
         QVERIFY(main->screen()->availableGeometry().contains(main->geometry().topLeft()));
         CloseMain();
     }
 
-    void commandLineOpensTheQuotedFile()
+    void commandLineOpensItsFile_data()
     {
-        const QString path = file(QStringLiteral("with blank.min"));
-        WriteBytes(path, "O9\r\n");
-        frmMain* main = StartFresh(QLatin1Char('"') + path + QStringLiteral("\" --extra"));
-        QCOMPARE(main->documents().size(), 1);
-        QCOMPARE(main->activeDocument()->caption(), path.toUpper());
-        QCOMPARE(ActiveText()->Text(), QStringLiteral("O9\r\n"));
-        QVERIFY(main->menu(QStringLiteral("Gcode"))->menuAction()->isVisible());
-        CloseMain();
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("quoted");
+        QTest::addColumn<QByteArray>("bytes"); // null: no such file yet
+        QTest::newRow("quotedWithMoreBehind") << "with blank.min" << true << QByteArray("O9\r\n");
+        QTest::newRow("unquotedMissingIsCreated") << "new one.min" << false << QByteArray();
+        QTest::newRow("oversizedStillOpens") << "big.min" << false << QByteArray(100000, 'X');
     }
-
-    void commandLineWithoutQuotesCreatesAMissingFile()
+    void commandLineOpensItsFile()
     {
-        const QString path = file(QStringLiteral("new one.min"));
-        frmMain* main = StartFresh(path);
+        QFETCH(QString, name);
+        QFETCH(bool, quoted);
+        QFETCH(QByteArray, bytes);
+        const QString path = file(name);
+        if (!bytes.isNull())
+            WriteBytes(path, bytes);
+        frmMain* main = StartFresh(quoted ? u'"' + path + u"\" --extra"_qs : path);
         QVERIFY(QFile::exists(path));
         QCOMPARE(main->documents().size(), 1);
-        QCOMPARE(ActiveText()->Text(), QString());
-        CloseMain();
-    }
-
-    void oversizedCommandLineFileStillOpens()
-    {
-        const QString path = file(QStringLiteral("big.min"));
-        WriteBytes(path, QByteArray(100000, 'X'));
-        StartFresh(path);
-        QCOMPARE(ActiveText()->Text().size(), 100000);
+        QCOMPARE(main->activeDocument()->caption(), path.toUpper());
+        QCOMPARE(ActiveText()->Text(), QString::fromLatin1(bytes));
+        QVERIFY(main->menu(u"Gcode"_qs)->menuAction()->isVisible());
         CloseMain();
     }
 };

