@@ -8,8 +8,6 @@ enum ShellItemFlag {
     Checkable = 4,
     StartsChecked = 8,
     StartsHidden = 16,
-    // A command that is not available in this build yet: shown, never enabled.
-    NotYetAvailable = 32,
 };
 
 struct ShellItem

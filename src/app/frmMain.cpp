@@ -108,9 +108,8 @@ void frmMain::buildMenus()
             a->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
         a->setCheckable(item.flags & Checkable);
         a->setChecked(item.flags & StartsChecked);
-        a->setEnabled(!(item.flags & (StartsDisabled | NotYetAvailable)));
+        a->setEnabled(!(item.flags & StartsDisabled));
         a->setVisible(!(item.flags & StartsHidden));
-        a->setProperty("notYetAvailable", bool(item.flags & NotYetAvailable));
         m_actions.insert(a->objectName(), a);
     }
     BuildCodeMenus(m_menus.value(QStringLiteral("Gcode")), m_menus.value(QStringLiteral("Mcode")),
@@ -237,7 +236,7 @@ void frmMain::EnableDocumentCommands()
 {
     for (const char* name : DocumentCommands()) {
         QAction* a = action(QString::fromLatin1(name));
-        if (a && !a->property("notYetAvailable").toBool())
+        if (a)
             a->setEnabled(true);
     }
 }

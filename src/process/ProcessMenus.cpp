@@ -22,7 +22,6 @@ void BuildProcessMenu(QMenu* process, const std::function<void(QAction*)>& regis
         } else {
             a = parent->addAction(caption);
             a->setEnabled(item.available());
-            a->setProperty("notYetAvailable", !item.available());
         }
         a->setObjectName(control);
         registerItem(a);
