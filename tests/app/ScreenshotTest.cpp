@@ -1,7 +1,9 @@
 #include "TestSupport.h"
 
 #include "app/frmMain.h"
+#include "common/Module1.h"
 #include "documents/NcTextBox.h"
+#include "process/core/CutConditions.h"
 
 #include <QAction>
 #include <QDialog>
@@ -83,6 +85,7 @@ private slots:
         QFETCH(bool, modal);
         frmMain* main = StartFresh();
         main->action(u"mnuFileNew"_qs)->trigger();
+        LoadCuttingConditions(module1()); // as the material input does before any process
         QAction* item = main->action(command);
         QVERIFY2(item && item->isEnabled(), qPrintable(command));
         const auto look = [this, form](QWidget* w) {
