@@ -113,10 +113,14 @@ private slots:
                  "ProcessFINID", "ProcessThreadPLAN", "ProcessMDrillPLAN", "ProcessMeasuerOutside",
                  "ProcessMT1", "ProcessMT3", "ProcessSetup"})
             QVERIFY2(m_main->action(QLatin1String(on))->isEnabled(), on);
-        // The items that never have an action.
+        // The items that never have an action: triggered anyway, they open nothing.
         for (const char* off : {"ProcessMPlanetTapPLAN", "ProcessMPlanetTapSide",
-                 "ProcessMCirclePLAN", "ProcessMCircleSide"})
+                 "ProcessMCirclePLAN", "ProcessMCircleSide"}) {
             QVERIFY2(!m_main->action(QLatin1String(off))->isEnabled(), off);
+            Trigger(m_main, QLatin1String(off));
+            QVERIFY(!QApplication::activeModalWidget());
+        }
+        QVERIFY(ActiveText()->Text().isEmpty());
     }
 
     void duomillItemsAtStartUp_data()
@@ -510,14 +514,8 @@ private slots:
             QVERIFY(!endZ->hasSelectedText());
             QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(2, v->height() / 2));
             QTRY_COMPARE(v->selectedText(), u"22"_qs);
-            QStringList order;
-            QWidget* field = Control(w, u"ToolNumber"_qs);
-            do {
-                if (qobject_cast<QLineEdit*>(field) && field->isVisibleTo(w))
-                    order.append(field->objectName());
-                field = field->nextInFocusChain();
-            } while (field != Control(w, u"ToolNumber"_qs));
-            QCOMPARE(order, QStringList({"ToolNumber", "V", "F", "U", "D", "L", "StartZ", "EndZ"}));
+            QCOMPARE(VisibleFieldsInTabOrder(w),
+                QStringList({"ToolNumber", "V", "F", "U", "D", "L", "StartZ", "EndZ"}));
             Type(w, "ToolNumber", "5");
             Type(w, "V", "20");
             Type(w, "F", "0.1");
@@ -616,60 +614,6 @@ private slots:
         QVERIFY(!ActiveText()->DataChanged());
         QVERIFY(!module1().gProcessOk);
         QVERIFY(!QApplication::activeModalWidget());
-    }
-
-    void errors_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("situation");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("message");
-        const auto row = [](const char* name, const char* command, const char* situation,
-                             const char* title, const char* message) {
-            QTest::newRow(name) << QString::fromLatin1(command) << QString::fromLatin1(situation)
-                                << QString::fromLatin1(title) << QString::fromLatin1(message);
-        };
-        row("noMaterialFile", "ProcessDrillHss", "noTable", " error  13",
-            "Cutting condition error. Pls. Material file select.");
-        row("zeroDiameter", "ProcessDrillHss", "zeroDiameter", " error  11",
-            "0 error. Tool diameter is 0.");
-        row("drillWithItsDocumentClosed", "ProcessDrillHss", "closedInDialog", " error  91",
-            "Not file open. Can not insert.");
-        row("materialWithoutDocument", "ProcessUGC", "noDocument", " error  91",
-            "Not file open. Can not insert.");
-    }
-    void errors()
-    {
-        QFETCH(QString, command);
-        QFETCH(QString, situation);
-        useSteelTable();
-        if (situation == u"noTable")
-            module1().gCutCond = Module1().gCutCond;
-        if (situation == u"noDocument")
-            CloseActiveDocumentDiscardingChanges();
-        ModalScript script;
-        if (situation != u"noTable") {
-            script.then([situation](QWidget* w) {
-                if (w->objectName() == u"frmUGC")
-                    typeBlank(w);
-                else
-                    Type(w, "EndZ", "-20");
-                if (situation == u"zeroDiameter")
-                    Type(w, "U", "0");
-                if (situation == u"closedInDialog")
-                    CloseActiveDocumentDiscardingChanges();
-                Click(w, "Command1");
-            });
-        }
-        script.answerMessage(QMessageBox::Ok);
-        Trigger(m_main, command);
-        QCOMPARE(script.pendingSteps(), 0);
-        QCOMPARE(script.messages().size(), 1);
-        QTEST(script.messages()[0].title, "title");
-        QTEST(script.messages()[0].text, "message");
-        QCOMPARE(script.messages()[0].icon, QMessageBox::Warning);
-        if (NcTextBox* text = ActiveText())
-            QVERIFY(text->Text().isEmpty());
     }
 
     // The designer state every generator starts from, and the controls every set-up names.
