@@ -48,6 +48,17 @@ class GeneratorDialogsTest : public QObject
         QCOMPARE(text->DataChanged(), !out.inserted.isEmpty());
     }
 
+    // A program with its second line selected, no undo history.
+    static QString selected() { return u"O0001\r\nN001 G00 X100\r\nNEND M02\r\n"_qs; }
+    static NcTextBox* programWithSelection()
+    {
+        NcTextBox* text = ActiveText();
+        text->loadText(selected());
+        text->setSelStart(7);
+        text->setSelLength(13);
+        return text;
+    }
+
     // The machine the byte-exact blocks below are worked out for.
     static void setMachine(bool duomill, bool afterK500, int turret, bool toolData)
     {
@@ -106,6 +117,17 @@ private slots:
         const QString planeStart
             = QStringLiteral("LabelStart=Start Point|LabelStartX=X|LabelStartZ=Y|LabelStartC=Z|");
         const QString end = QStringLiteral("LabelEnd=End Point|LabelEndX=X|LabelEndZ=Z|");
+        // Drilling: row 1 of the file, the start at P-Zero; 1000 x 20 / 3.14 / 10 -> S630,
+        // K = 50 - 2 - 3.
+        row("hssDrill", "ProcessDrillHss", "Hss Drill ",
+            rotating + "LabelU=Drill diameter |LabelU2=U|LabelD=Step|LabelD2=D|LabelL=Step 2|"
+                + "LabelL2=L|LabelStart=Start Point|LabelStartZ=Z|LabelEnd=End Point|LabelEndZ=Z|"
+                + "ToolNumber|V|F|U|D|L|StartZ|EndZ",
+            "ToolNumber=9|V=22|F=0.12|D=8|U=10|StartZ=2|EndZ=",
+            "ToolNumber=5|V=20|F=0.1|D=0|EndZ=-30",
+            {"(-----< DRILL D10 >-----)", "NOEX VTLIN[5]=22 VTLFN[5]=1 VTLA1[5]=118",
+                "NOEX VTLD[5]=10 VTLL[5]=52", "N000 G00 X0 Z50 T0505 M42 S630 M03 M63 M08",
+                "NT05 G74 X0 Z-30 K45 D36 F0.1", "N000 G00 X500 Z500", "\t"});
         // Rough turning and finishing.
         const QString roughFields
             = QStringLiteral("ToolNumber|V|F|U|W|D|C|StartX|StartZ|EndX|EndZ");
@@ -361,6 +383,24 @@ private slots:
         QVERIFY(head.isEmpty() || r.inserted.endsWith(u"\r\n\t\r\n"_qs));
     }
 
+    // The insert drill's captions, on a Duomill machine with tool groups.
+    void insertDrillOnDuomillWithToolGroups()
+    {
+        setMachine(true, true, 2, false);
+        module1().gTG = true;
+        Run r;
+        run("ProcessDrillU", "V=150|F=0.15|StartZ=0|EndZ=-45|D=2|L=3|SpindleCCW|CoolantOFF", r);
+        QCOMPARE(r.seen.caption, u"Corbyte Drill "_qs);
+        for (const char* label : {"LabelU= Drill  diameter ", "LabelD=App.", "LabelL=Thre"})
+            QVERIFY2(r.seen.picture.contains(QLatin1String(label)), label);
+        QCOMPARE(r.seen.texts.value("ToolNumber"), u"10"_qs);
+        QCOMPARE(r.inserted,
+            Lines({"(-----< DRILL D20 >-----)", "N000 MT=1 TG=10", "N000 M441",
+                "N000 G00 X0 Z50 TG=10 OG=1 M42 S2380 M04 M63 M09", "NT10     Z3",
+                "N000 G01 Z-2 F0.075", "N000     Z-42 F0.15", "N000     Z-45 F0.075",
+                "N000 G00 Z50", "N000     X200", "N000 G21 HP=4 M05 M63 M09", "\t"}));
+    }
+
     // The bore roughed to 30 is where the inside finishing starts; tool data on, no Duomill.
     void roughThenFinishTheBore()
     {
@@ -450,7 +490,6 @@ private slots:
     // before the call, and one undo takes both back.
     void measurementCallAtCaretSubProgramAtEnd()
     {
-        const QString original = u"O0001\r\nN001 G00 X100\r\nNEND M02\r\n"_qs;
         Module1& m = module1();
         m.gAppX = 250.0;
         m.gAppZ = 100.0;
@@ -461,10 +500,7 @@ private slots:
                 Type(w, field, text);
             Click(w, "Command1");
         });
-        NcTextBox* text = ActiveText();
-        text->loadText(original);
-        text->setSelStart(7);
-        text->setSelLength(13);
+        NcTextBox* text = programWithSelection();
         Trigger(m_main, "ProcessMeasuerInD");
         QCOMPARE(script.pendingSteps(), 0);
         QCOMPARE(text->Text(),
@@ -478,16 +514,13 @@ private slots:
         QCOMPARE(text->SelLength(), 0);
         QVERIFY(text->DataChanged());
         text->undo();
-        QCOMPARE(text->Text(), original);
+        QCOMPARE(text->Text(), selected());
         QVERIFY(!text->isUndoAvailable());
     }
 
     void postProcessGaugingReplacesTheSelectionWithoutDialog()
     {
-        NcTextBox* text = ActiveText();
-        text->loadText(u"O0001\r\nN001 G00 X100\r\nNEND M02\r\n"_qs);
-        text->setSelStart(7);
-        text->setSelLength(13);
+        NcTextBox* text = programWithSelection();
         Trigger(m_main, "ProcessMeasuerOutside");
         QCOMPARE(text->Text(), u"O0001\r\nN000 CALL OXMS\r\n\r\nNEND M02\r\n"_qs);
         QCOMPARE(text->SelStart(), 23);
@@ -533,11 +566,7 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, situation);
         QFETCH(QString, typed);
-        const QString original = u"O0001\r\nN001 G00 X100\r\nNEND M02\r\n"_qs;
-        NcTextBox* text = ActiveText();
-        text->loadText(original);
-        text->setSelStart(7);
-        text->setSelLength(13);
+        NcTextBox* text = programWithSelection();
         if (situation == u"noTable")
             module1().gCutCond = Module1().gCutCond;
         if (situation == u"approachNoNumber")
@@ -563,7 +592,7 @@ private slots:
         QCOMPARE(script.messages()[0].icon, QMessageBox::Warning);
         if (situation.endsWith(u"Document") || situation == u"closedInDialog")
             return;
-        QCOMPARE(text->Text(), original);
+        QCOMPARE(text->Text(), selected());
         QVERIFY(!text->DataChanged());
         QCOMPARE(text->SelStart(), 7);
         QCOMPARE(text->SelLength(), 13);
