@@ -83,30 +83,10 @@ inline QStringList VisibleFieldsInTabOrder(QWidget* dialog)
     return order;
 }
 
-// What the user sees of the process dialog, row by row: every shown label with a caption as
+// What the user sees of the process dialog: its caption; every shown label with a caption as
 // "LabelU=Drill diameter " (the spare end caption EndZ2 only where EndZ leaves it uncovered, the
-// constant hint left out), then every shown field, with "~" and its tool tip when it has one.
-inline QStringList DialogPicture(QWidget* dialog)
-{
-    QStringList picture;
-    const bool endZShown = Control(dialog, QStringLiteral("EndZ"))->isVisibleTo(dialog);
-    for (QLabel* label : dialog->findChildren<QLabel*>()) {
-        const QString name = label->objectName();
-        if (label->isVisibleTo(dialog) && !label->text().isEmpty() && name != u"Label2"
-            && !(name == u"EndZ2" && endZShown))
-            picture.append(name + u'=' + label->text());
-    }
-    for (const QString& name : ProcessFieldNames()) {
-        QWidget* field = Control(dialog, name);
-        if (field->isVisibleTo(dialog))
-            picture.append(field->toolTip().isEmpty() ? name : name + u'~' + field->toolTip());
-    }
-    return picture;
-}
-
-// A process dialog as a menu item opened it: its caption, its picture and the texts of all its
-// fields. The dialog is cancelled before anything is compared, so a failing check cannot leave
-// it open.
+// constant hint left out), then every shown field in tab order, with "~" and its tool tip when it
+// has one; and the texts of all its fields.
 struct SeenDialog
 {
     QString caption;
@@ -114,19 +94,21 @@ struct SeenDialog
     QHash<QString, QString> texts;
 };
 
-inline SeenDialog OpenAndCancel(frmMain* main, const QString& item)
+inline SeenDialog See(QWidget* dialog)
 {
-    SeenDialog seen;
-    ModalScript script;
-    script.then([&seen](QWidget* w) {
-        seen.caption = w->windowTitle();
-        seen.picture = DialogPicture(w);
-        for (const QString& name : ProcessFieldNames())
-            seen.texts.insert(name, Control<QLineEdit>(w, name)->text());
-        Click(w, QStringLiteral("Command2"));
-    });
-    Trigger(main, item);
-    if (script.pendingSteps() != 0)
-        qFatal("%s opened no dialog", qPrintable(item));
+    SeenDialog seen {dialog->windowTitle(), {}, {}};
+    const bool endZShown = Control(dialog, QStringLiteral("EndZ"))->isVisibleTo(dialog);
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        const QString name = label->objectName();
+        if (label->isVisibleTo(dialog) && !label->text().isEmpty() && name != u"Label2"
+            && !(name == u"EndZ2" && endZShown))
+            seen.picture.append(name + u'=' + label->text());
+    }
+    for (const QString& name : VisibleFieldsInTabOrder(dialog)) {
+        const QString tip = Control(dialog, name)->toolTip();
+        seen.picture.append(tip.isEmpty() ? name : name + u'~' + tip);
+    }
+    for (const QString& name : ProcessFieldNames())
+        seen.texts.insert(name, Control<QLineEdit>(dialog, name)->text());
     return seen;
 }

@@ -113,10 +113,14 @@ private slots:
                  "ProcessFINID", "ProcessThreadPLAN", "ProcessMDrillPLAN", "ProcessMeasuerOutside",
                  "ProcessMT1", "ProcessMT3", "ProcessSetup"})
             QVERIFY2(m_main->action(QLatin1String(on))->isEnabled(), on);
-        // The items that never have an action.
+        // The items that never have an action: triggered anyway, they open nothing.
         for (const char* off : {"ProcessMPlanetTapPLAN", "ProcessMPlanetTapSide",
-                 "ProcessMCirclePLAN", "ProcessMCircleSide"})
+                 "ProcessMCirclePLAN", "ProcessMCircleSide"}) {
             QVERIFY2(!m_main->action(QLatin1String(off))->isEnabled(), off);
+            Trigger(m_main, QLatin1String(off));
+            QVERIFY(!QApplication::activeModalWidget());
+        }
+        QVERIFY(ActiveText()->Text().isEmpty());
     }
 
     void duomillItemsAtStartUp_data()
@@ -471,24 +475,16 @@ private slots:
                 + drill + QLatin1String("\t\r\nNEND M02\r\n")));
     }
 
-    void hssDrillDialogSetUpAndPrefill()
+    // What the generator dialogs' table leaves out: the hint, the button, the spindle and
+    // coolant switches, the Enter key, the selection on focus and what OK leaves for the next
+    // dialog.
+    void hssDrillKeysAndSwitches()
     {
         useSteelTable();
-        ModalScript script;
-        script.then([](QWidget* w) {
-            const QStringList design = {"frmProcess.windowTitle=Hss Drill ",
-                "LabelU.text=Drill diameter ", "LabelD2.text=D", "LabelD.text=Step",
-                "LabelL.text=Step 2", "LabelStart.text=Start Point", "LabelEnd.text=End Point",
-                "Label2.text=For change input position useTAB Key", "Command1.text=O  K",
-                // Row 1 of the carbon-steel file, and the start at P-Zero.
-                "ToolNumber.text=9", "V.text=22", "F.text=0.12", "D.text=8", "U.text=10",
-                "StartZ.text=2", "EndZ.text=", "SpindleCW.checked=true", "CoolantON.checked=true"};
+        answer("ProcessDrillHss", [](QWidget* w) {
+            const QStringList design = {"Label2.text=For change input position useTAB Key",
+                "Command1.text=O  K", "SpindleCW.checked=true", "CoolantON.checked=true"};
             QCOMPARE(Properties(w, design), design);
-            for (const char* hidden : {"C", "W", "StartX", "StartC", "EndX", "EndC", "B", "SZ"})
-                QVERIFY2(!Control(w, hidden)->isVisible(), hidden);
-            for (const char* blank : {"LabelC", "LabelC2", "LabelW", "LabelW2", "LabelStartX",
-                     "LabelStartC", "LabelEndX", "LabelEndC"})
-                QVERIFY2(Caption(w, blank).isEmpty(), blank);
             // Enter walks the first fields only; elsewhere it neither moves nor closes the dialog.
             Control<QLineEdit>(w, "ToolNumber")->setFocus();
             for (const auto& [key, next] : {std::pair {Qt::Key_Return, "V"}, {Qt::Key_Enter, "F"},
@@ -510,68 +506,11 @@ private slots:
             QVERIFY(!endZ->hasSelectedText());
             QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(2, v->height() / 2));
             QTRY_COMPARE(v->selectedText(), u"22"_qs);
-            QStringList order;
-            QWidget* field = Control(w, u"ToolNumber"_qs);
-            do {
-                if (qobject_cast<QLineEdit*>(field) && field->isVisibleTo(w))
-                    order.append(field->objectName());
-                field = field->nextInFocusChain();
-            } while (field != Control(w, u"ToolNumber"_qs));
-            QCOMPARE(order, QStringList({"ToolNumber", "V", "F", "U", "D", "L", "StartZ", "EndZ"}));
-            Type(w, "ToolNumber", "5");
-            Type(w, "V", "20");
-            Type(w, "F", "0.1");
-            Type(w, "D", "0");
             Type(w, "EndZ", "-30");
             Click(w, "Command1");
         });
-        NcTextBox* text = ActiveText();
-        text->setWholeText(u"O0001\r\n\r\nNEND M02\r\n"_qs);
-        text->setDataChanged(false);
-        text->setSelStart(7);
-        Trigger(m_main, "ProcessDrillHss");
-        QCOMPARE(script.pendingSteps(), 0);
-        const QString block
-            = Lines({"(-----< DRILL D10 >-----)", "NOEX VTLIN[5]=22 VTLFN[5]=1 VTLA1[5]=118",
-                "NOEX VTLD[5]=10 VTLL[5]=52", "N000 G00 X0 Z50 T0505 M42 S630 M03 M63 M08",
-                "NT05 G74 X0 Z-30 K45 D36 F0.1", "N000 G00 X500 Z500", "\t"});
-        QCOMPARE(text->Text(), u"O0001\r\n"_qs + block + u"\r\nNEND M02\r\n"_qs);
-        QCOMPARE(text->SelStart(), 7 + block.size());
-        QVERIFY(text->DataChanged());
         QVERIFY(module1().gProcessOk);
         QCOMPARE(module1().gInnerDia, 10.0);
-    }
-
-    void insertDrillCaptionsAndDuomillGroups()
-    {
-        useSteelTable();
-        Module1& m = module1();
-        m.gDuomill = true;
-        m.gTG = true;
-        m.gToolFrom = false;
-        m.gAtcMacroType = u"M441"_qs;
-        ModalScript script;
-        script.then([](QWidget* w) {
-            const QStringList design
-                = {"frmProcess.windowTitle=Corbyte Drill ", "LabelU.text= Drill  diameter ",
-                    "LabelD.text=App.", "LabelL.text=Thre", "ToolNumber.text=10"};
-            QCOMPARE(Properties(w, design), design);
-            Type(w, "V", "150");
-            Type(w, "F", "0.15");
-            Type(w, "StartZ", "0");
-            Type(w, "EndZ", "-45");
-            Type(w, "D", "2");
-            Type(w, "L", "3");
-            Control<QRadioButton>(w, "SpindleCCW")->setChecked(true);
-            Control<QRadioButton>(w, "CoolantOFF")->setChecked(true);
-            Click(w, "Command1");
-        });
-        Trigger(m_main, "ProcessDrillU");
-        QCOMPARE(ActiveText()->Text(),
-            Lines({"(-----< DRILL D20 >-----)", "N000 MT=1 TG=10", "N000 M441",
-                "N000 G00 X0 Z50 TG=10 OG=1 M42 S2380 M04 M63 M09", "NT10     Z3",
-                "N000 G01 Z-2 F0.075", "N000     Z-42 F0.15", "N000     Z-45 F0.075",
-                "N000 G00 Z50", "N000     X200", "N000 G21 HP=4 M05 M63 M09", "\t"}));
     }
 
     void prefillOfReverseSpindleAndCoolantOff()
@@ -616,60 +555,6 @@ private slots:
         QVERIFY(!ActiveText()->DataChanged());
         QVERIFY(!module1().gProcessOk);
         QVERIFY(!QApplication::activeModalWidget());
-    }
-
-    void errors_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("situation");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("message");
-        const auto row = [](const char* name, const char* command, const char* situation,
-                             const char* title, const char* message) {
-            QTest::newRow(name) << QString::fromLatin1(command) << QString::fromLatin1(situation)
-                                << QString::fromLatin1(title) << QString::fromLatin1(message);
-        };
-        row("noMaterialFile", "ProcessDrillHss", "noTable", " error  13",
-            "Cutting condition error. Pls. Material file select.");
-        row("zeroDiameter", "ProcessDrillHss", "zeroDiameter", " error  11",
-            "0 error. Tool diameter is 0.");
-        row("drillWithItsDocumentClosed", "ProcessDrillHss", "closedInDialog", " error  91",
-            "Not file open. Can not insert.");
-        row("materialWithoutDocument", "ProcessUGC", "noDocument", " error  91",
-            "Not file open. Can not insert.");
-    }
-    void errors()
-    {
-        QFETCH(QString, command);
-        QFETCH(QString, situation);
-        useSteelTable();
-        if (situation == u"noTable")
-            module1().gCutCond = Module1().gCutCond;
-        if (situation == u"noDocument")
-            CloseActiveDocumentDiscardingChanges();
-        ModalScript script;
-        if (situation != u"noTable") {
-            script.then([situation](QWidget* w) {
-                if (w->objectName() == u"frmUGC")
-                    typeBlank(w);
-                else
-                    Type(w, "EndZ", "-20");
-                if (situation == u"zeroDiameter")
-                    Type(w, "U", "0");
-                if (situation == u"closedInDialog")
-                    CloseActiveDocumentDiscardingChanges();
-                Click(w, "Command1");
-            });
-        }
-        script.answerMessage(QMessageBox::Ok);
-        Trigger(m_main, command);
-        QCOMPARE(script.pendingSteps(), 0);
-        QCOMPARE(script.messages().size(), 1);
-        QTEST(script.messages()[0].title, "title");
-        QTEST(script.messages()[0].text, "message");
-        QCOMPARE(script.messages()[0].icon, QMessageBox::Warning);
-        if (NcTextBox* text = ActiveText())
-            QVERIFY(text->Text().isEmpty());
     }
 
     // The designer state every generator starts from, and the controls every set-up names.
