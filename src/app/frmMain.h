@@ -39,7 +39,6 @@ public:
 
     FileCommands* files() const { return m_files; }
     WindowCommands* windows() const { return m_windows; }
-    EditCommands* edits() const { return m_edits; }
 
     void HideDocumentMenus();
     void ShowDocumentMenus();

@@ -24,11 +24,6 @@ public:
     { }
     Variant(const char*) = delete;
 
-    bool isEmpty() const { return std::holds_alternative<std::monostate>(m_value); }
-    bool isNumber() const { return std::holds_alternative<double>(m_value); }
-    bool isText() const { return std::holds_alternative<QString>(m_value); }
-    bool isBoolean() const { return std::holds_alternative<bool>(m_value); }
-
     // Empty is 0, True is -1, text must be a whole number text.
     double toNumber() const;
     // Empty is False, numbers are True when not 0, text must read True, False or a number.

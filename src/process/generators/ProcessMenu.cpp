@@ -99,11 +99,3 @@ const std::vector<ProcessItem>& ProcessItems()
     // clang-format on
     return items;
 }
-
-const ProcessItem* FindProcessItem(const QString& control)
-{
-    for (const ProcessItem& item : ProcessItems())
-        if (control == QLatin1String(item.control))
-            return &item;
-    return nullptr;
-}

@@ -39,6 +39,3 @@ struct ProcessItem
 
 // The Process menu from top to bottom; a submenu comes before its items.
 const std::vector<ProcessItem>& ProcessItems();
-
-// The item of a control, null when there is none.
-const ProcessItem* FindProcessItem(const QString& control);
