@@ -1,34 +1,35 @@
 #include "app/EditCommands.h"
 
 #include "app/Messages.h"
-#include "app/frmMain.h"
+#include "app/Shell.h"
 #include "common/Module1.h"
 #include "documents/NcTextBox.h"
+#include "documents/frmDocument.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 
-EditCommands::EditCommands(frmMain* main)
-    : QObject(main)
-    , m_main(main)
+EditCommands::EditCommands(Shell* shell)
+    : QObject(shell->mainWindow())
+    , m_shell(shell)
 { }
 
-void EditCommands::connectTo(frmMain* main)
+void EditCommands::connectTo(Shell* shell)
 {
-    connect(main->action(QStringLiteral("mnuEditUndo")), &QAction::triggered, this,
+    connect(shell->action(QStringLiteral("mnuEditUndo")), &QAction::triggered, this,
         &EditCommands::mnuEditUndo_Click);
-    connect(main->action(QStringLiteral("mnuEditCut")), &QAction::triggered, this,
+    connect(shell->action(QStringLiteral("mnuEditCut")), &QAction::triggered, this,
         &EditCommands::mnuEditCut_Click);
-    connect(main->action(QStringLiteral("mnuEditCopy")), &QAction::triggered, this,
+    connect(shell->action(QStringLiteral("mnuEditCopy")), &QAction::triggered, this,
         &EditCommands::mnuEditCopy_Click);
-    connect(main->action(QStringLiteral("mnuEditPaste")), &QAction::triggered, this,
+    connect(shell->action(QStringLiteral("mnuEditPaste")), &QAction::triggered, this,
         &EditCommands::mnuEditPaste_Click);
 }
 
 NcTextBox* EditCommands::target() const
 {
-    frmDocument* doc = m_main->activeDocument();
+    frmDocument* doc = m_shell->activeDocument();
     if (!doc) {
         ReportError(errNoDocument);
         return nullptr;
@@ -38,7 +39,7 @@ NcTextBox* EditCommands::target() const
 
 void EditCommands::setUndoAvailable(bool available, const QString& action)
 {
-    m_main->action(QStringLiteral("mnuEditUndo"))->setEnabled(available);
+    m_shell->action(QStringLiteral("mnuEditUndo"))->setEnabled(available);
     if (available)
         module1().gLastEditAction = action;
 }

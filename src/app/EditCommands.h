@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class frmMain;
+class Shell;
 class NcTextBox;
 
 // Cut, Copy, Paste through the clipboard, and the one-level Undo that puts a cut text back or
@@ -12,8 +12,8 @@ class EditCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit EditCommands(frmMain* main);
-    void connectTo(frmMain* main);
+    explicit EditCommands(Shell* shell);
+    void connectTo(Shell* shell);
 
     void mnuEditUndo_Click();
     void mnuEditCut_Click();
@@ -24,5 +24,5 @@ private:
     NcTextBox* target() const;
     void setUndoAvailable(bool available, const QString& action);
 
-    frmMain* m_main;
+    Shell* m_shell;
 };

@@ -3,15 +3,17 @@
 #include "app/FileDialogs.h"
 #include "app/Messages.h"
 #include "app/SettingsStore.h"
-#include "app/frmMain.h"
+#include "app/Shell.h"
 #include "common/Module1.h"
 #include "documents/NcTextBox.h"
 #include "documents/core/TextFile.h"
+#include "documents/frmDocument.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QWidget>
 
 namespace {
 const QString kOpenFilter
@@ -35,15 +37,15 @@ QString escapedCaption(const QString& path)
 }
 } // namespace
 
-FileCommands::FileCommands(frmMain* main)
-    : QObject(main)
-    , m_main(main)
+FileCommands::FileCommands(Shell* shell)
+    : QObject(shell->mainWindow())
+    , m_shell(shell)
 { }
 
-void FileCommands::connectTo(frmMain* main)
+void FileCommands::connectTo(Shell* shell)
 {
-    const auto on = [main, this](const char* name, void (FileCommands::*slot)()) {
-        connect(main->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
+    const auto on = [shell, this](const char* name, void (FileCommands::*slot)()) {
+        connect(shell->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
     };
     on("mnuFileNew", &FileCommands::mnuFileNew_Click);
     on("mnuFileOpen", &FileCommands::mnuFileOpen_Click);
@@ -52,13 +54,13 @@ void FileCommands::connectTo(frmMain* main)
     on("mnuFileSaveAs", &FileCommands::mnuFileSaveAs_Click);
     on("mnuFileExit", &FileCommands::mnuFileExit_Click);
     for (int i = 1; i <= kRecentFiles; ++i)
-        connect(main->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i)), &QAction::triggered,
+        connect(shell->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i)), &QAction::triggered,
             this, [this, i] { mnuFileRecentFile_Click(i); });
 }
 
 frmDocument* FileCommands::activeOrReport() const
 {
-    frmDocument* doc = m_main->activeDocument();
+    frmDocument* doc = m_shell->activeDocument();
     if (!doc)
         ReportError(errNoDocument);
     return doc;
@@ -67,24 +69,24 @@ frmDocument* FileCommands::activeOrReport() const
 void FileCommands::mnuFileNew_Click()
 {
     LoadNewDoc();
-    m_main->ShowDocumentMenus();
-    m_main->ArrangeWindows();
-    if (frmDocument* doc = m_main->activeDocument())
+    m_shell->ShowDocumentMenus();
+    m_shell->ArrangeWindows();
+    if (frmDocument* doc = m_shell->activeDocument())
         doc->txtText()->setDataChanged(false);
-    m_main->EnableDocumentCommands();
+    m_shell->EnableDocumentCommands();
 }
 
 void FileCommands::LoadNewDoc()
 {
     ++m_newCount;
-    frmDocument* doc = m_main->createDocument(QStringLiteral("Untitled%1").arg(m_newCount));
+    frmDocument* doc = m_shell->createDocument(QStringLiteral("Untitled%1").arg(m_newCount));
     module1().gActiveDoc = doc;
 }
 
 void FileCommands::mnuFileOpen_Click()
 {
     Module1& m = module1();
-    const QString name = ShowOpenDialog(m_main, m.gOpenPathName, kOpenFilter);
+    const QString name = ShowOpenDialog(m_shell->mainWindow(), m.gOpenPathName, kOpenFilter);
     m.gOpenPathName = QDir::currentPath();
     if (name.isEmpty() || !QFileInfo::exists(name))
         return;
@@ -93,7 +95,7 @@ void FileCommands::mnuFileOpen_Click()
         return;
     }
     if (OpenFile(name))
-        m_main->ShowDocumentMenus();
+        m_shell->ShowDocumentMenus();
 }
 
 bool FileCommands::OpenFile(const QString& path)
@@ -108,10 +110,10 @@ bool FileCommands::OpenFile(const QString& path)
         ShowMessage(path + QStringLiteral("  file が Open けません."));
         return false;
     }
-    frmDocument* doc = m_main->createDocument(fullPath.toUpper());
+    frmDocument* doc = m_shell->createDocument(fullPath.toUpper());
     doc->setFilePath(fullPath);
     module1().gActiveDoc = doc;
-    m_main->ArrangeWindows();
+    m_shell->ArrangeWindows();
     module1().gSearchText.clear();
     {
         WaitCursor wait;
@@ -119,7 +121,7 @@ bool FileCommands::OpenFile(const QString& path)
         doc->txtText()->loadText(decoded.text);
         doc->setEncoding(decoded.encoding);
     }
-    m_main->EnableDocumentCommands();
+    m_shell->EnableDocumentCommands();
     doc->txtText()->setDataChanged(false);
     AddRecentFile(fullPath);
     return true;
@@ -155,7 +157,8 @@ bool FileCommands::save(frmDocument* doc, bool askForName)
 QString FileCommands::SaveAsDialog(const QString& suggestion)
 {
     Module1& m = module1();
-    const QString name = ShowSaveDialog(m_main, m.gSavePathName, kSaveFilter, suggestion);
+    const QString name
+        = ShowSaveDialog(m_shell->mainWindow(), m.gSavePathName, kSaveFilter, suggestion);
     m.gSavePathName = QDir::currentPath();
     return name;
 }
@@ -205,7 +208,7 @@ bool FileCommands::QueryUnload(frmDocument* doc)
     const auto answer = ShowMessage(
         QLatin1Char('[') + doc->caption() + QStringLiteral("] is changed,\r\n Do you want save ?"),
         QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-        m_main->windowTitle());
+        m_shell->mainWindow()->windowTitle());
     if (answer == QMessageBox::No)
         return true;
     if (answer != QMessageBox::Yes)
@@ -218,28 +221,28 @@ bool FileCommands::QueryUnload(frmDocument* doc)
 
 void FileCommands::mnuFileExit_Click()
 {
-    m_main->close();
+    m_shell->mainWindow()->close();
 }
 
 void FileCommands::mnuFileRecentFile_Click(int index)
 {
     const QString path = recentFile(index);
     if (!path.isEmpty() && OpenFile(path))
-        m_main->ShowDocumentMenus();
+        m_shell->ShowDocumentMenus();
 }
 
 QString FileCommands::recentFile(int index) const
 {
-    const QAction* item = m_main->action(QStringLiteral("mnuFileRecentFile(%1)").arg(index));
+    const QAction* item = m_shell->action(QStringLiteral("mnuFileRecentFile(%1)").arg(index));
     return item ? item->data().toString() : QString();
 }
 
 void FileCommands::AddRecentFile(const QString& path)
 {
     for (int i = kRecentFiles; i >= 2; --i) {
-        QAction* item = m_main->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i));
+        QAction* item = m_shell->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i));
         const QAction* previous
-            = m_main->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i - 1));
+            = m_shell->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i - 1));
         const QString previousPath = previous->data().toString();
         item->setData(previousPath);
         item->setText(previousPath.isEmpty() ? QStringLiteral("RecentFile%1").arg(i)
@@ -247,7 +250,7 @@ void FileCommands::AddRecentFile(const QString& path)
         if (!previousPath.isEmpty())
             item->setVisible(true);
     }
-    QAction* first = m_main->action(QStringLiteral("mnuFileRecentFile(1)"));
+    QAction* first = m_shell->action(QStringLiteral("mnuFileRecentFile(1)"));
     first->setData(path);
     first->setText(escapedCaption(path));
     first->setVisible(true);
@@ -260,7 +263,7 @@ void FileCommands::LoadRecentFiles()
             QStringLiteral("Settings"), QStringLiteral("RecentFile%1").arg(i), QString());
         if (path.isEmpty())
             continue;
-        QAction* item = m_main->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i));
+        QAction* item = m_shell->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i));
         item->setData(path);
         item->setText(escapedCaption(path));
         item->setVisible(true);
@@ -270,13 +273,13 @@ void FileCommands::LoadRecentFiles()
 void FileCommands::SaveSettingsAtShutdown()
 {
     const QString settings = QStringLiteral("Settings");
-    if (!m_main->isMinimized()) {
+    const QWidget* main = m_shell->mainWindow();
+    if (!main->isMinimized()) {
         // Twips, as the settings have always been kept: 15 to a pixel.
-        const QRect frame = m_main->isMaximized() || m_main->isFullScreen()
-            ? m_main->normalGeometry()
-            : m_main->geometry();
+        const QRect frame = main->isMaximized() || main->isFullScreen() ? main->normalGeometry()
+                                                                        : main->geometry();
         const QPoint origin
-            = m_main->isMaximized() || m_main->isFullScreen() ? frame.topLeft() : m_main->pos();
+            = main->isMaximized() || main->isFullScreen() ? frame.topLeft() : main->pos();
         SaveSetting(settings, QStringLiteral("MainLeft"), QString::number(origin.x() * 15));
         SaveSetting(settings, QStringLiteral("MainTop"), QString::number(origin.y() * 15));
         SaveSetting(settings, QStringLiteral("MainWidth"), QString::number(frame.width() * 15));

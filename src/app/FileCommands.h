@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-class frmMain;
+class Shell;
 class frmDocument;
 
 // The File menu: new, open, close, save, save as, exit, the recent-file list, and the close check
@@ -13,8 +13,8 @@ class FileCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit FileCommands(frmMain* main);
-    void connectTo(frmMain* main);
+    explicit FileCommands(Shell* shell);
+    void connectTo(Shell* shell);
 
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
@@ -44,6 +44,6 @@ private:
     bool save(frmDocument* doc, bool askForName);
     frmDocument* activeOrReport() const;
 
-    frmMain* m_main;
+    Shell* m_shell;
     int m_newCount = 0;
 };

@@ -1,17 +1,17 @@
 #include "app/HelpCommands.h"
 
 #include "app/Platform.h"
+#include "app/Shell.h"
 #include "app/frmAbout.h"
-#include "app/frmMain.h"
 
 #include <QAction>
 
-HelpCommands::HelpCommands(frmMain* main)
-    : QObject(main)
-    , m_main(main)
+HelpCommands::HelpCommands(Shell* shell)
+    : QObject(shell->mainWindow())
+    , m_shell(shell)
 { }
 
-void HelpCommands::connectTo(frmMain* main)
+void HelpCommands::connectTo(Shell* shell)
 {
     static const struct
     {
@@ -26,15 +26,15 @@ void HelpCommands::connectTo(frmMain* main)
     };
     for (const auto& page : pages) {
         const QString file = QString::fromLatin1(page.file);
-        connect(main->action(QString::fromLatin1(page.control)), &QAction::triggered, this,
+        connect(shell->action(QString::fromLatin1(page.control)), &QAction::triggered, this,
             [file] { ShowHelp(file); });
     }
-    connect(main->action(QStringLiteral("mnuHelpAbout")), &QAction::triggered, this,
+    connect(shell->action(QStringLiteral("mnuHelpAbout")), &QAction::triggered, this,
         &HelpCommands::mnuHelpAbout_Click);
 }
 
 void HelpCommands::mnuHelpAbout_Click()
 {
-    frmAbout about(m_main);
+    frmAbout about(m_shell->mainWindow());
     about.exec();
 }

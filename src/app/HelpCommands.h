@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class frmMain;
+class Shell;
 
 // The Help menu: the reference pages and the About box.
 class HelpCommands : public QObject
@@ -10,11 +10,11 @@ class HelpCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit HelpCommands(frmMain* main);
-    void connectTo(frmMain* main);
+    explicit HelpCommands(Shell* shell);
+    void connectTo(Shell* shell);
 
     void mnuHelpAbout_Click();
 
 private:
-    frmMain* m_main;
+    Shell* m_shell;
 };

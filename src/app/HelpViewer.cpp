@@ -1,6 +1,6 @@
 #include "app/HelpViewer.h"
 
-#include "app/frmMain.h"
+#include "app/Shell.h"
 
 #include <QDialogButtonBox>
 #include <QPointer>
@@ -41,7 +41,7 @@ HelpViewer* HelpViewer::show(const QString& path)
 {
     static QPointer<HelpViewer> viewer;
     if (!viewer)
-        viewer = new HelpViewer(MainForm());
+        viewer = new HelpViewer(ShellWindow());
     viewer->m_browser->setSource(QUrl::fromLocalFile(path));
     viewer->QDialog::show();
     viewer->raise();

@@ -1,6 +1,6 @@
 #include "app/Messages.h"
 
-#include "app/frmMain.h"
+#include "app/Shell.h"
 #include "common/ErrorMessages.h"
 
 #include <QApplication>
@@ -10,7 +10,7 @@ QMessageBox::StandardButton ShowMessage(const QString& text, QMessageBox::Icon i
 {
     QWidget* owner = QApplication::activeModalWidget();
     if (!owner)
-        owner = MainForm();
+        owner = ShellWindow();
     QMessageBox box(icon, title, text, buttons, owner);
     box.setObjectName(QStringLiteral("MsgBox"));
     if (buttons & QMessageBox::Yes)

@@ -1,50 +1,50 @@
 #include "app/WindowCommands.h"
 
-#include "app/StatusBar.h"
+#include "app/Shell.h"
 #include "app/core/WindowTiling.h"
-#include "app/frmMain.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QToolBar>
 
-WindowCommands::WindowCommands(frmMain* main)
-    : QObject(main)
-    , m_main(main)
+WindowCommands::WindowCommands(Shell* shell, QMdiArea* area)
+    : QObject(shell->mainWindow())
+    , m_shell(shell)
+    , m_area(area)
 { }
 
-void WindowCommands::connectTo(frmMain* main)
+void WindowCommands::connectTo(Shell* shell, QWidget* toolBar, QWidget* statusBar)
 {
-    const auto on = [main, this](const char* name, void (WindowCommands::*slot)()) {
-        connect(main->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
+    m_toolBar = toolBar;
+    m_statusBar = statusBar;
+    const auto on = [shell, this](const char* name, void (WindowCommands::*slot)()) {
+        connect(shell->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
     };
     on("mnuViewToolbar", &WindowCommands::mnuViewToolbar_Click);
     on("mnuViewStatusBar", &WindowCommands::mnuViewStatusBar_Click);
     on("mnuWindowCascade", &WindowCommands::mnuWindowCascade_Click);
     on("mnuWindowTileHorizontal", &WindowCommands::mnuWindowTileHorizontal_Click);
     on("mnuWindowTileVertical", &WindowCommands::mnuWindowTileVertical_Click);
-    main->mdiArea()->viewport()->installEventFilter(this);
+    m_area->viewport()->installEventFilter(this);
 }
 
 void WindowCommands::mnuViewToolbar_Click()
 {
     // The item is checkable: the click has already flipped its check mark.
-    m_main->toolBar()->setVisible(m_main->action(QStringLiteral("mnuViewToolbar"))->isChecked());
+    m_toolBar->setVisible(m_shell->action(QStringLiteral("mnuViewToolbar"))->isChecked());
 }
 
 void WindowCommands::mnuViewStatusBar_Click()
 {
-    m_main->statusPanels()->setVisible(
-        m_main->action(QStringLiteral("mnuViewStatusBar"))->isChecked());
+    m_statusBar->setVisible(m_shell->action(QStringLiteral("mnuViewStatusBar"))->isChecked());
 }
 
 void WindowCommands::check(const char* control)
 {
     for (const char* name :
         {"mnuWindowCascade", "mnuWindowTileHorizontal", "mnuWindowTileVertical"})
-        m_main->action(QString::fromLatin1(name))->setChecked(qstrcmp(name, control) == 0);
+        m_shell->action(QString::fromLatin1(name))->setChecked(qstrcmp(name, control) == 0);
 }
 
 void WindowCommands::mnuWindowCascade_Click()
@@ -67,29 +67,29 @@ void WindowCommands::mnuWindowTileVertical_Click()
 
 void WindowCommands::ArrangeWindows()
 {
-    if (m_main->action(QStringLiteral("mnuWindowCascade"))->isChecked())
+    if (m_shell->action(QStringLiteral("mnuWindowCascade"))->isChecked())
         cascade();
-    else if (m_main->action(QStringLiteral("mnuWindowTileHorizontal"))->isChecked())
+    else if (m_shell->action(QStringLiteral("mnuWindowTileHorizontal"))->isChecked())
         tile(true);
-    else if (m_main->action(QStringLiteral("mnuWindowTileVertical"))->isChecked())
+    else if (m_shell->action(QStringLiteral("mnuWindowTileVertical"))->isChecked())
         tile(false);
 }
 
 void WindowCommands::cascade()
 {
-    for (QMdiSubWindow* w : m_main->mdiArea()->subWindowList())
+    for (QMdiSubWindow* w : m_area->subWindowList())
         if (w->isMaximized())
             w->showNormal();
-    m_main->mdiArea()->cascadeSubWindows();
+    m_area->cascadeSubWindows();
 }
 
 void WindowCommands::tile(bool horizontal)
 {
     QList<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* w : m_main->mdiArea()->subWindowList(QMdiArea::CreationOrder))
+    for (QMdiSubWindow* w : m_area->subWindowList(QMdiArea::CreationOrder))
         if (!w->isMinimized() && w->isVisible())
             windows.append(w);
-    const QList<QRect> rects = TileRects(windows.size(), m_main->mdiArea()->viewport()->rect(),
+    const QList<QRect> rects = TileRects(windows.size(), m_area->viewport()->rect(),
         horizontal ? Tiling::Horizontal : Tiling::Vertical);
     for (qsizetype i = 0; i < windows.size(); ++i) {
         if (windows[i]->isMaximized())
@@ -100,7 +100,7 @@ void WindowCommands::tile(bool horizontal)
 
 bool WindowCommands::eventFilter(QObject* watched, QEvent* e)
 {
-    if (watched == m_main->mdiArea()->viewport() && e->type() == QEvent::Resize)
+    if (watched == m_area->viewport() && e->type() == QEvent::Resize)
         ArrangeWindows();
     return QObject::eventFilter(watched, e);
 }

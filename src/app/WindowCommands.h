@@ -2,7 +2,9 @@
 
 #include <QObject>
 
-class frmMain;
+class QMdiArea;
+class QWidget;
+class Shell;
 
 // The Display menu: tool bar and status bar switches and the arrangement of the document
 // windows, which stays in force as windows come and go and as the main window is resized.
@@ -11,8 +13,9 @@ class WindowCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit WindowCommands(frmMain* main);
-    void connectTo(frmMain* main);
+    WindowCommands(Shell* shell, QMdiArea* area);
+    // The switches show and hide the tool bar and the status bar.
+    void connectTo(Shell* shell, QWidget* toolBar, QWidget* statusBar);
 
     void mnuViewToolbar_Click();
     void mnuViewStatusBar_Click();
@@ -29,5 +32,8 @@ private:
     void cascade();
     void tile(bool horizontal);
 
-    frmMain* m_main;
+    Shell* m_shell;
+    QMdiArea* m_area;
+    QWidget* m_toolBar = nullptr;
+    QWidget* m_statusBar = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "app/FileCommands.h"
 #include "app/HelpCommands.h"
 #include "app/Icons.h"
+#include "app/Shell.h"
 #include "app/ShellMenus.h"
 #include "app/StatusBar.h"
 #include "app/ToolBarButtons.h"
@@ -36,9 +37,45 @@ frmMain*& mainForm()
     static frmMain* form = nullptr;
     return form;
 }
+
+// The main window as the commands see it. A child of the window, it stays while the window's
+// documents and tools go away with it.
+class MainShell : public QObject, public Shell
+{
+public:
+    explicit MainShell(frmMain* main)
+        : QObject(main)
+        , m_main(main)
+    { }
+
+    QWidget* mainWindow() override { return m_main; }
+    QAction* action(const QString& control) const override { return m_main->action(control); }
+    frmDocument* activeDocument() const override { return m_main->activeDocument(); }
+    QList<frmDocument*> documents() const override { return m_main->documents(); }
+    frmDocument* createDocument(const QString& caption) override
+    {
+        return m_main->createDocument(caption);
+    }
+    void ShowDocumentMenus() override { m_main->ShowDocumentMenus(); }
+    void EnableDocumentCommands() override { m_main->EnableDocumentCommands(); }
+    void ArrangeWindows() override { m_main->ArrangeWindows(); }
+
+private:
+    frmMain* m_main;
+};
 } // namespace
 
 frmMain* MainForm()
+{
+    return mainForm();
+}
+
+Shell* TheShell()
+{
+    return mainForm() ? mainForm()->shell() : nullptr;
+}
+
+QWidget* ShellWindow()
 {
     return mainForm();
 }
@@ -48,6 +85,7 @@ frmMain::frmMain(QWidget* parent)
     , m_mdi(new QMdiArea(this))
 {
     initResources();
+    m_shell = new MainShell(this);
     mainForm() = this;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Corvane Ver.2.20 for Miltrop"));
@@ -58,11 +96,11 @@ frmMain::frmMain(QWidget* parent)
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
 
-    m_files = new FileCommands(this);
-    m_edits = new EditCommands(this);
-    m_windows = new WindowCommands(this);
-    m_help = new HelpCommands(this);
-    m_process = new ProcessCommands(this);
+    m_files = new FileCommands(m_shell);
+    m_edits = new EditCommands(m_shell);
+    m_windows = new WindowCommands(m_shell, m_mdi);
+    m_help = new HelpCommands(m_shell);
+    m_process = new ProcessCommands(m_shell);
 
     buildMenus();
     buildToolBar();
@@ -75,14 +113,14 @@ frmMain::frmMain(QWidget* parent)
     });
     NcTextBox::setMenuShortcuts(menuShortcuts());
 
-    m_files->connectTo(this);
-    m_edits->connectTo(this);
-    m_windows->connectTo(this);
-    m_help->connectTo(this);
-    m_process->connectTo(this);
-    (new TextToolCommands(this))->connectTo(this);
-    (new PrintCommands(this))->connectTo(this);
-    (new CalcCommands(this))->connectTo(this);
+    m_files->connectTo(m_shell);
+    m_edits->connectTo(m_shell);
+    m_windows->connectTo(m_shell, m_toolBar, m_status);
+    m_help->connectTo(m_shell);
+    m_process->connectTo(m_shell);
+    (new TextToolCommands(m_shell))->connectTo(m_shell);
+    (new PrintCommands(m_shell))->connectTo(m_shell);
+    (new CalcCommands(m_shell))->connectTo(m_shell);
 }
 
 frmMain::~frmMain()

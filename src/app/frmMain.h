@@ -15,6 +15,7 @@ class EditCommands;
 class WindowCommands;
 class HelpCommands;
 class ProcessCommands;
+class Shell;
 
 // The main window: the document area, the menu bar, the tool bar and the status bar. The commands
 // live in small controllers, one per menu.
@@ -37,6 +38,8 @@ public:
     QList<frmDocument*> documents() const;
     frmDocument* createDocument(const QString& caption);
 
+    // The main window as the commands reach it.
+    Shell* shell() const { return m_shell; }
     FileCommands* files() const { return m_files; }
     WindowCommands* windows() const { return m_windows; }
 
@@ -67,6 +70,7 @@ private:
     void setDocumentMenusVisible(bool visible);
 
     QMdiArea* m_mdi;
+    Shell* m_shell = nullptr;
     QToolBar* m_toolBar = nullptr;
     StatusBar* m_status = nullptr;
     QHash<QString, QAction*> m_actions;

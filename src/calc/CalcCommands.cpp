@@ -1,24 +1,25 @@
 #include "calc/CalcCommands.h"
 
 #include "app/Messages.h"
-#include "app/frmMain.h"
+#include "app/Shell.h"
 #include "calc/DesktopCalculator.h"
 #include "calc/RPM.h"
 #include "calc/frmLineAngle.h"
 #include "calc/frmLineRLine.h"
 #include "common/Module1.h"
+#include "documents/frmDocument.h"
 
 #include <QAction>
 
-CalcCommands::CalcCommands(frmMain* main)
-    : QObject(main)
-    , m_main(main)
+CalcCommands::CalcCommands(Shell* shell)
+    : QObject(shell->mainWindow())
+    , m_shell(shell)
 { }
 
-void CalcCommands::connectTo(frmMain* main)
+void CalcCommands::connectTo(Shell* shell)
 {
-    const auto on = [main, this](const char* name, void (CalcCommands::*slot)()) {
-        connect(main->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
+    const auto on = [shell, this](const char* name, void (CalcCommands::*slot)()) {
+        connect(shell->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
     };
     on("mnuToolsrpm", &CalcCommands::mnuToolsrpm_Click);
     on("mnuToolsCalculator", &CalcCommands::mnuToolsCalculator_Click);
@@ -28,10 +29,10 @@ void CalcCommands::connectTo(frmMain* main)
 
 template<typename Form> void CalcCommands::openFor(QPointer<Form>& form)
 {
-    module1().gActiveDoc = m_main->activeDocument();
+    module1().gActiveDoc = m_shell->activeDocument();
     if (!form)
-        form = new Form(m_main);
-    form->setTarget(m_main->activeDocument());
+        form = new Form(m_shell->mainWindow());
+    form->setTarget(m_shell->activeDocument());
     form->show();
     form->raise();
     form->activateWindow();

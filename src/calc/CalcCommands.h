@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
-class frmMain;
+class Shell;
 class RPM;
 class frmLineAngle;
 class frmLineRLine;
@@ -15,8 +15,8 @@ class CalcCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit CalcCommands(frmMain* main);
-    void connectTo(frmMain* main);
+    explicit CalcCommands(Shell* shell);
+    void connectTo(Shell* shell);
 
     void mnuToolsrpm_Click();
     void mnuToolsCalculator_Click();
@@ -27,7 +27,7 @@ private:
     // Opens the calculator, or brings the open one to the front, for the active document.
     template<typename Form> void openFor(QPointer<Form>& form);
 
-    frmMain* m_main;
+    Shell* m_shell;
     QPointer<RPM> m_rpm;
     QPointer<frmLineAngle> m_lineAngle;
     QPointer<frmLineRLine> m_lineRLine;

@@ -1,23 +1,24 @@
 #include "documents/PrintCommands.h"
 
-#include "app/frmMain.h"
+#include "app/Shell.h"
 #include "common/Module1.h"
 #include "documents/NcTextBox.h"
 #include "documents/PrintDocument.h"
 #include "documents/PrintSetting.h"
 #include "documents/ProgramFont.h"
+#include "documents/frmDocument.h"
 
 #include <QAction>
 
-PrintCommands::PrintCommands(frmMain* main)
-    : QObject(main)
-    , m_main(main)
+PrintCommands::PrintCommands(Shell* shell)
+    : QObject(shell->mainWindow())
+    , m_shell(shell)
 { }
 
-void PrintCommands::connectTo(frmMain* main)
+void PrintCommands::connectTo(Shell* shell)
 {
-    const auto on = [main, this](const char* name, void (PrintCommands::*slot)()) {
-        connect(main->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
+    const auto on = [shell, this](const char* name, void (PrintCommands::*slot)()) {
+        connect(shell->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
     };
     on("mnuFilePrinterSetup", &PrintCommands::mnuFilePrinterSetup_Click);
     on("mnuFilePrint", &PrintCommands::mnuFilePrint_Click);
@@ -26,23 +27,24 @@ void PrintCommands::connectTo(frmMain* main)
 
 void PrintCommands::mnuFilePrinterSetup_Click()
 {
-    PrintSetting dialog(m_main);
+    PrintSetting dialog(m_shell->mainWindow());
     dialog.exec();
 }
 
 void PrintCommands::mnuFilePrint_Click()
 {
-    module1().gActiveDoc = m_main->activeDocument();
+    module1().gActiveDoc = m_shell->activeDocument();
     PrintDocument();
 }
 
 void PrintCommands::mnuFileFont_Click()
 {
     Module1& m = module1();
-    const std::optional<QFont> font = ChooseFont(m_main, m.gScreenFontName, m.gScreenFontSize);
+    const std::optional<QFont> font
+        = ChooseFont(m_shell->mainWindow(), m.gScreenFontName, m.gScreenFontSize);
     if (!font)
         return;
     // Every open program shows the new font at once; new ones get its name and size.
-    for (frmDocument* doc : m_main->documents())
+    for (frmDocument* doc : m_shell->documents())
         doc->txtText()->setScreenFont(*font);
 }

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class frmMain;
+class Shell;
 
 // The File menu's print settings, print and screen font commands.
 class PrintCommands : public QObject
@@ -10,13 +10,13 @@ class PrintCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit PrintCommands(frmMain* main);
-    void connectTo(frmMain* main);
+    explicit PrintCommands(Shell* shell);
+    void connectTo(Shell* shell);
 
     void mnuFilePrinterSetup_Click();
     void mnuFilePrint_Click();
     void mnuFileFont_Click();
 
 private:
-    frmMain* m_main;
+    Shell* m_shell;
 };

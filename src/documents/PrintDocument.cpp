@@ -1,12 +1,13 @@
 #include "documents/PrintDocument.h"
 
 #include "app/Messages.h"
-#include "app/frmMain.h"
+#include "app/Shell.h"
 #include "common/Module1.h"
 #include "documents/NcTextBox.h"
 #include "documents/Printer.h"
 #include "documents/ProgramFont.h"
 #include "documents/core/PrintLayout.h"
+#include "documents/frmDocument.h"
 
 #include <QDate>
 #include <QDir>
@@ -138,7 +139,7 @@ void PrintDocument()
         return;
     }
     const std::unique_ptr<QPrinter> printer
-        = ChoosePrinter(MainForm(), pdfFolder(doc), suggestedPdfName(doc));
+        = ChoosePrinter(ShellWindow(), pdfFolder(doc), suggestedPdfName(doc));
     if (!printer)
         return;
     bool printed = false;

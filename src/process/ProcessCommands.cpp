@@ -1,9 +1,10 @@
 #include "process/ProcessCommands.h"
 
 #include "app/Messages.h"
-#include "app/frmMain.h"
+#include "app/Shell.h"
 #include "common/Module1.h"
 #include "documents/NcTextBox.h"
+#include "documents/frmDocument.h"
 #include "process/core/CutConditions.h"
 #include "process/core/ProcessBlock.h"
 #include "process/core/ProgramFrame.h"
@@ -18,27 +19,27 @@
 #include <utility>
 
 namespace {
-frmProcessSetup* loadedProcessSetup(frmMain* main)
+frmProcessSetup* loadedProcessSetup(QWidget* mainWindow)
 {
-    return main->findChild<frmProcessSetup*>(
+    return mainWindow->findChild<frmProcessSetup*>(
         QStringLiteral("frmProcessSetup"), Qt::FindDirectChildrenOnly);
 }
 } // namespace
 
-void LoadProcessSetup(frmMain* main)
+void LoadProcessSetup(QWidget* mainWindow)
 {
-    auto* setup = loadedProcessSetup(main);
+    auto* setup = loadedProcessSetup(mainWindow);
     if (!setup)
-        setup = new frmProcessSetup(module1(), main);
+        setup = new frmProcessSetup(module1(), mainWindow);
     setup->applyDuomillLayout(module1().gDuomill.toBool());
 }
 
-ProcessCommands::ProcessCommands(frmMain* main)
-    : QObject(main)
-    , m_main(main)
+ProcessCommands::ProcessCommands(Shell* shell)
+    : QObject(shell->mainWindow())
+    , m_shell(shell)
 { }
 
-void ProcessCommands::connectTo(frmMain* main)
+void ProcessCommands::connectTo(Shell* shell)
 {
     const std::pair<const char*, void (ProcessCommands::*)()> commands[] = {
         {"ProcessUGC", &ProcessCommands::ProcessUGC_Click},
@@ -47,10 +48,10 @@ void ProcessCommands::connectTo(frmMain* main)
         {"ProcessMT3", &ProcessCommands::ProcessMT3_Click},
     };
     for (const auto& [control, slot] : commands)
-        connect(main->action(QLatin1String(control)), &QAction::triggered, this, slot);
+        connect(shell->action(QLatin1String(control)), &QAction::triggered, this, slot);
     for (const ProcessItem& item : ProcessItems()) {
         if (item.kind == ProcessItem::Generator && item.available())
-            connect(main->action(QLatin1String(item.control)), &QAction::triggered, this,
+            connect(shell->action(QLatin1String(item.control)), &QAction::triggered, this,
                 [this, &item] { RunGenerator(item); });
     }
 }
@@ -63,7 +64,7 @@ void ProcessCommands::RunGenerator(const ProcessItem& generator)
             const DialogSetup setUp = generator.setUp(m);
             {
                 // Unloaded when closed: every run starts from the designer state.
-                frmProcess dialog(m, m_main);
+                frmProcess dialog(m, m_shell->mainWindow());
                 dialog.applySetUp(setUp, false);
                 dialog.FillProcessDialog(generator.row);
                 dialog.applySetUp(setUp, true);
@@ -88,14 +89,14 @@ void ProcessCommands::ProcessUGC_Click()
     RunReportingErrors([&] {
         LoadCuttingConditions(m);
         {
-            frmUGC dialog(m, m_main);
+            frmUGC dialog(m, m_shell->mainWindow());
             dialog.exec();
         }
         if (!m.gProcessOk)
             return;
         const QString graphicData = m.gProcessText;
         const ProgramFrameText frame = BuildProgramFrame(m);
-        frmDocument* doc = m_main->activeDocument();
+        frmDocument* doc = m_shell->activeDocument();
         InsertAtCaret(frame.start, doc);
         NcTextBox* text = doc->txtText();
         // The processes are entered between the start and the end of the program.
@@ -110,9 +111,9 @@ void ProcessCommands::ProcessUGC_Click()
 void ProcessCommands::ProcessSetup_Click()
 {
     Module1& m = module1();
-    frmProcessSetup* dialog = loadedProcessSetup(m_main);
+    frmProcessSetup* dialog = loadedProcessSetup(m_shell->mainWindow());
     if (!dialog)
-        dialog = new frmProcessSetup(m, m_main);
+        dialog = new frmProcessSetup(m, m_shell->mainWindow());
     dialog->loadValues();
     dialog->exec();
     delete dialog;
@@ -134,6 +135,6 @@ void ProcessCommands::ShowDuomillItems()
     const bool duomill = module1().gDuomill.toBool();
     for (const char* name : {"ProcessMT", "ProcessMDrillSlant", "ProcessMTapSlant",
              "ProcessMKeySlant", "ProcessMCircle", "ProcessMPlanetTap"})
-        if (QAction* item = m_main->action(QLatin1String(name)))
+        if (QAction* item = m_shell->action(QLatin1String(name)))
             item->setVisible(duomill);
 }

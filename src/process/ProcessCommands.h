@@ -2,7 +2,8 @@
 
 #include <QObject>
 
-class frmMain;
+class QWidget;
+class Shell;
 struct ProcessItem;
 
 // The Process menu: the generators with their common run, the material input with the program
@@ -12,8 +13,8 @@ class ProcessCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit ProcessCommands(frmMain* main);
-    void connectTo(frmMain* main);
+    explicit ProcessCommands(Shell* shell);
+    void connectTo(Shell* shell);
 
     // The common run of a generator: dialog set-up, pre-fill, the dialog, and after OK the block
     // built from the shared state and inserted at the caret (a sub-program: its call at the caret,
@@ -30,8 +31,9 @@ public:
     void ShowDuomillItems();
 
 private:
-    frmMain* m_main;
+    Shell* m_shell;
 };
 
-// Loads the machine parameters dialog at start-up, laid out for the machine type.
-void LoadProcessSetup(frmMain* main);
+// Loads the machine parameters dialog into the main window at start-up, laid out for the machine
+// type.
+void LoadProcessSetup(QWidget* mainWindow);

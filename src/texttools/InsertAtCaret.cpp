@@ -1,9 +1,10 @@
 #include "texttools/InsertAtCaret.h"
 
 #include "app/Messages.h"
-#include "app/frmMain.h"
+#include "app/Shell.h"
 #include "common/RuntimeError.h"
 #include "documents/NcTextBox.h"
+#include "documents/frmDocument.h"
 
 void InsertAtCaret(const QString& text, frmDocument* target)
 {
@@ -14,8 +15,8 @@ void InsertAtCaret(const QString& text, frmDocument* target)
 
 void InsertAtCaret(const QString& text)
 {
-    const frmMain* main = MainForm();
-    InsertAtCaret(text, main ? main->activeDocument() : nullptr);
+    const Shell* shell = TheShell();
+    InsertAtCaret(text, shell ? shell->activeDocument() : nullptr);
 }
 
 void InsertAtCaretAndAppend(const QString& atCaret, const QString& atEnd, frmDocument* target)
@@ -35,8 +36,8 @@ void InsertAtCaretAndAppend(const QString& atCaret, const QString& atEnd, frmDoc
 
 void InsertAtCaretAndAppend(const QString& atCaret, const QString& atEnd)
 {
-    const frmMain* main = MainForm();
-    InsertAtCaretAndAppend(atCaret, atEnd, main ? main->activeDocument() : nullptr);
+    const Shell* shell = TheShell();
+    InsertAtCaretAndAppend(atCaret, atEnd, shell ? shell->activeDocument() : nullptr);
 }
 
 void InsertOrReport(const QString& text)

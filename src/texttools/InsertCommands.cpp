@@ -2,7 +2,7 @@
 
 #include "app/FileDialogs.h"
 #include "app/Messages.h"
-#include "app/frmMain.h"
+#include "app/Shell.h"
 #include "common/Module1.h"
 #include "common/ProgramFolder.h"
 #include "documents/core/TextFile.h"
@@ -29,15 +29,15 @@ public:
 };
 } // namespace
 
-InsertCommands::InsertCommands(frmMain* main, QObject* parent)
+InsertCommands::InsertCommands(Shell* shell, QObject* parent)
     : QObject(parent)
-    , m_main(main)
+    , m_shell(shell)
 { }
 
-void InsertCommands::connectTo(frmMain* main)
+void InsertCommands::connectTo(Shell* shell)
 {
-    const auto on = [main, this](const char* name, void (InsertCommands::*slot)()) {
-        connect(main->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
+    const auto on = [shell, this](const char* name, void (InsertCommands::*slot)()) {
+        connect(shell->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
     };
     on("mnuInsertComment", &InsertCommands::mnuInsertComment_Click);
     on("mnuInsertFile", &InsertCommands::mnuInsertFile_Click);
@@ -58,7 +58,8 @@ void InsertCommands::mnuInsertComment_Click()
 void InsertCommands::mnuInsertFile_Click()
 {
     Module1& m = module1();
-    const QString name = ShowOpenDialog(m_main, m.gInsertPathName, kSubProgramFilter);
+    const QString name
+        = ShowOpenDialog(m_shell->mainWindow(), m.gInsertPathName, kSubProgramFilter);
     m.gInsertPathName = QDir::currentPath();
     if (name.isEmpty())
         return;
@@ -77,7 +78,7 @@ void InsertCommands::mnuInsertFile_Click()
         bytes = file.readAll();
     }
     // Without a document the command ends quietly.
-    if (frmDocument* doc = m_main->activeDocument())
+    if (frmDocument* doc = m_shell->activeDocument())
         InsertAtCaret(DecodeProgramText(bytes).text, doc);
 }
 

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class frmMain;
+class Shell;
 
 // The Insert menu: the fixed comment of the program folder, a sub-program file and the date.
 class InsertCommands : public QObject
@@ -10,13 +10,13 @@ class InsertCommands : public QObject
     Q_OBJECT
 
 public:
-    InsertCommands(frmMain* main, QObject* parent);
-    void connectTo(frmMain* main);
+    InsertCommands(Shell* shell, QObject* parent);
+    void connectTo(Shell* shell);
 
     void mnuInsertComment_Click();
     void mnuInsertFile_Click();
     void mnuInsertDate_Click();
 
 private:
-    frmMain* m_main;
+    Shell* m_shell;
 };

@@ -1,9 +1,10 @@
 #include "texttools/TextToolCommands.h"
 
 #include "app/Messages.h"
-#include "app/frmMain.h"
+#include "app/Shell.h"
 #include "common/Module1.h"
 #include "documents/NcTextBox.h"
+#include "documents/frmDocument.h"
 #include "texttools/InsertCommands.h"
 #include "texttools/SearchSteps.h"
 #include "texttools/frmFind.h"
@@ -14,16 +15,16 @@
 #include <QAction>
 #include <QLineEdit>
 
-TextToolCommands::TextToolCommands(frmMain* main)
-    : QObject(main)
-    , m_main(main)
-    , m_inserts(new InsertCommands(main, this))
+TextToolCommands::TextToolCommands(Shell* shell)
+    : QObject(shell->mainWindow())
+    , m_shell(shell)
+    , m_inserts(new InsertCommands(shell, this))
 { }
 
-void TextToolCommands::connectTo(frmMain* main)
+void TextToolCommands::connectTo(Shell* shell)
 {
-    const auto on = [main, this](const char* name, void (TextToolCommands::*slot)()) {
-        connect(main->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
+    const auto on = [shell, this](const char* name, void (TextToolCommands::*slot)()) {
+        connect(shell->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
     };
     on("mnuSearchFind", &TextToolCommands::mnuSearchFind_Click);
     on("mnuSearchNextFind", &TextToolCommands::mnuSearchNextFind_Click);
@@ -31,12 +32,12 @@ void TextToolCommands::connectTo(frmMain* main)
     on("mnuToolsSizeShift", &TextToolCommands::mnuToolsSizeShift_Click);
     on("mnuToolsNumberArrange", &TextToolCommands::mnuToolsNumberArrange_Click);
     on("mnuToolsAutoNo", &TextToolCommands::mnuToolsAutoNo_Click);
-    m_inserts->connectTo(main);
+    m_inserts->connectTo(shell);
 }
 
 frmDocument* TextToolCommands::startSearch()
 {
-    frmDocument* doc = m_main->activeDocument();
+    frmDocument* doc = m_shell->activeDocument();
     if (!doc) {
         ReportError(errNoDocument);
         return nullptr;
@@ -51,7 +52,7 @@ template<typename Form> Form* TextToolCommands::load(QPointer<Form>& form)
 {
     // A dialog that is still open keeps its boxes; a closed one comes back as designed.
     if (!form)
-        form = new Form(m_main);
+        form = new Form(m_shell->mainWindow());
     return form;
 }
 
@@ -125,5 +126,5 @@ void TextToolCommands::mnuToolsAutoNo_Click()
     Module1& m = module1();
     m.gAutoSeqNo = !m.gAutoSeqNo;
     // The tool bar's button follows the item's check mark.
-    m_main->action(QStringLiteral("mnuToolsAutoNo"))->setChecked(m.gAutoSeqNo);
+    m_shell->action(QStringLiteral("mnuToolsAutoNo"))->setChecked(m.gAutoSeqNo);
 }

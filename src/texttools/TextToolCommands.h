@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
-class frmMain;
+class Shell;
 class frmDocument;
 class frmFind;
 class frmReplace;
@@ -18,8 +18,8 @@ class TextToolCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit TextToolCommands(frmMain* main);
-    void connectTo(frmMain* main);
+    explicit TextToolCommands(Shell* shell);
+    void connectTo(Shell* shell);
 
     void mnuSearchFind_Click();
     void mnuSearchNextFind_Click();
@@ -36,7 +36,7 @@ private:
     // Find, replace and the data change open their dialog on the active document alike.
     template<typename Form> void openSearchDialog(QPointer<Form>& form);
 
-    frmMain* m_main;
+    Shell* m_shell;
     InsertCommands* m_inserts;
     QPointer<frmFind> m_find;
     QPointer<frmReplace> m_replace;
