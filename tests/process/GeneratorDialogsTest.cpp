@@ -5,7 +5,43 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QTemporaryDir>
+
+namespace {
+// What the user sees of the process dialog, as lines of the data files: its caption; every shown
+// label with a caption (the spare end caption EndZ2 only where EndZ leaves it uncovered, the
+// constant hint left out); every shown field in tab order, with its tool tip when it has one;
+// and the texts of all its fields.
+QStringList See(QWidget* dialog)
+{
+    const auto quoted = [](const QString& text) { return u" \""_qs + text + u'"'; };
+    QStringList seen = {u"caption"_qs + quoted(dialog->windowTitle())};
+    const bool endZShown = Control(dialog, u"EndZ"_qs)->isVisibleTo(dialog);
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        const QString name = label->objectName();
+        if (label->isVisibleTo(dialog) && !label->text().isEmpty() && name != u"Label2"
+            && !(name == u"EndZ2" && endZShown))
+            seen.append(u"label "_qs + name + quoted(label->text()));
+    }
+    QWidget* const first = Control(dialog, u"ToolNumber"_qs);
+    QWidget* w = first;
+    do {
+        if (qobject_cast<QLineEdit*>(w) && w->isVisibleTo(dialog))
+            seen.append(u"field "_qs + w->objectName()
+                + (w->toolTip().isEmpty() ? QString() : quoted(w->toolTip())));
+        w = w->nextInFocusChain();
+    } while (w != first);
+    for (const QString& name : ProcessFieldNames())
+        seen.append(u"text "_qs + name + quoted(Control<QLineEdit>(dialog, name)->text()));
+    return seen;
+}
+
+QStringList picture(const QStringList& lines)
+{
+    return lines.filter(QRegularExpression(QStringLiteral("^(label|field) ")));
+}
+} // namespace
 
 // The generator dialogs of the Process menu on a real document. What each dialog shows, pre-fills
 // and carries on, and the first lines of what it inserts, are the blocks of the files in
@@ -21,27 +57,25 @@ class GeneratorDialogsTest : public QObject
     // shows, types and clicks as the "type" and "click" lines say and presses OK, or Cancel when
     // there are none. Whatever was inserted must stand at the caret, the caret after it, nothing
     // else may change, and one undo takes it back.
-    QString run(const QString& item, const QList<QStringList>& lines, SeenDialog& seen)
+    QString run(const QString& item, const QStringList& lines, QStringList& seen)
     {
         const QString program = u"O0001\r\nNEND M02\r\n"_qs;
         NcTextBox* text = ActiveText();
         text->loadText(program);
         text->setSelStart(7);
         bool ok = false;
-        ModalScript script;
-        script.then([&](QWidget* w) {
+        Answer(m_main, item, [&](QWidget* w) {
             seen = See(w);
-            for (const QStringList& line : lines) {
-                if (line[0] == u"type")
-                    Type(w, line[1], line[2]);
-                else if (line[0] == u"click")
-                    Click(w, line[1]);
-                ok = ok || line[0] == u"type" || line[0] == u"click";
+            for (const QString& line : lines) {
+                const QStringList words = Words(line);
+                if (words[0] == u"type")
+                    Type(w, words[1], Quoted(line).value(0));
+                else if (words[0] == u"click")
+                    Click(w, words[1]);
+                ok = ok || words[0] == u"type" || words[0] == u"click";
             }
             Click(w, ok ? "Command1" : "Command2");
         });
-        Trigger(m_main, item);
-        [&] { QVERIFY2(script.pendingSteps() == 0, qPrintable(item)); }();
         const QString inserted = text->Text().mid(7, text->SelStart() - 7);
         [&] {
             QCOMPARE(text->Text(), program.left(7) + inserted + program.mid(7));
@@ -64,14 +98,6 @@ class GeneratorDialogsTest : public QObject
         return text;
     }
 
-    static void answer(frmMain* main, const char* item, const std::function<void(QWidget*)>& step)
-    {
-        ModalScript script;
-        script.then(step);
-        Trigger(main, QLatin1String(item));
-        QVERIFY2(script.pendingSteps() == 0, item);
-    }
-
 private slots:
     // The machine of a first start (approach X200 Z50, home X500 Z500, after K500, tool data,
     // no Duomill, no tool groups), an 80 mm bar with a 20 mm bore and P-Zero at 2, and the plane
@@ -79,8 +105,9 @@ private slots:
     void init()
     {
         m_main = StartWithDocument();
-        LoadConditionFile(QStringLiteral("S45C.CSV"));
         Module1& m = module1();
+        m.gCsvFileName = ConditionFile(u"S45C.CSV"_qs);
+        LoadCuttingConditions(m);
         m.gMaterialOD = 80;
         m.gPZero = 2;
         m.gInnerDia = 20;
@@ -88,77 +115,63 @@ private slots:
         m.gSZ = -2;
     }
 
-    // One row per block: its lines as {keyword, name, text}.
+    // One row per block of the data files but menu.txt.
     void dialogs_data()
     {
-        QTest::addColumn<QList<QStringList>>("block");
-        const QDir folder(QStringLiteral(CORVANE_TESTS_DIR "/process/dialogs"));
-        for (const QString& file : folder.entryList({QStringLiteral("*.txt")})) {
-            if (file == u"menu.txt")
-                continue;
-            const QString all = QString::fromUtf8(ReadBytes(folder.filePath(file)));
-            for (const QString& block : all.split(u"\n\n"_qs, Qt::SkipEmptyParts)) {
-                QList<QStringList> lines;
-                QString name;
-                for (const QString& line : block.split(u'\n', Qt::SkipEmptyParts)) {
-                    const qsizetype quote = line.indexOf(u'"');
-                    const QString head = line.left(quote).trimmed();
-                    if (line.startsWith(u'['))
-                        name = line.mid(1, line.size() - 2);
-                    else if (!line.startsWith(u'#'))
-                        lines.append({head.section(u' ', 0, 0), head.section(u' ', 1),
-                            quote < 0 ? QString()
-                                      : line.mid(quote + 1, line.lastIndexOf(u'"') - quote - 1)});
-                }
-                if (!name.isEmpty())
-                    QTest::newRow(qPrintable(name)) << lines;
+        QTest::addColumn<QStringList>("block");
+        const QStringList files = QDir(QStringLiteral(CORVANE_TESTS_DIR "/process/dialogs"))
+                                      .entryList({QStringLiteral("*.txt")});
+        for (const QString& file : files) {
+            QStringList block; // each file ends with a blank line
+            for (const QString& line : DataFile(file)) {
+                if (!line.isEmpty())
+                    block.append(line);
+                else if (!block.isEmpty() && file != u"menu.txt")
+                    QTest::newRow(qPrintable(block.takeFirst().mid(1).chopped(1))) << block;
+                if (line.isEmpty())
+                    block.clear();
             }
         }
     }
     void dialogs()
     {
-        QFETCH(QList<QStringList>, block);
+        QFETCH(QStringList, block);
         Module1& m = module1();
+        for (const QString& word : Words(block.filter(QRegularExpression("^machine ")).value(0))) {
+            m.gDuomill = m.gDuomill.toBool() || word == u"duomill";
+            m.gTG = m.gTG || word == u"groups";
+            m.gTurretType = word == u"H1" ? 1 : m.gTurretType;
+            m.gToolFrom = m.gToolFrom.toBool() && word != u"noToolData";
+            m.gAtcMacroType = word == u"M441" ? word : m.gAtcMacroType;
+        }
         for (qsizetype open = 0; open < block.size(); ++open) {
-            const QStringList& line = block[open];
-            if (line[0] == u"machine") {
-                for (const QString& word : line[1].split(u' ')) {
-                    m.gDuomill = m.gDuomill.toBool() || word == u"duomill";
-                    m.gTG = m.gTG || word == u"groups";
-                    m.gTurretType = word == u"H1" ? 1 : m.gTurretType;
-                    m.gToolFrom = m.gToolFrom.toBool() && word != u"noToolData";
-                    m.gAtcMacroType = word == u"M441" ? word : m.gAtcMacroType;
-                }
-            }
-            if (line[0] != u"open")
+            if (!block[open].startsWith(u"open "))
                 continue;
             qsizetype end = open + 1;
-            while (end < block.size() && block[end][0] != u"open")
+            while (end < block.size() && !block[end].startsWith(u"open "))
                 ++end;
-            const QList<QStringList> lines = block.mid(open + 1, end - open - 1);
-            SeenDialog seen;
-            const QString inserted = run(line[1], lines, seen);
-            QStringList picture, head;
-            bool wholePicture = false;
-            for (const QStringList& l : lines) {
-                if (l[0] == u"caption")
-                    QCOMPARE(seen.caption, l[2]);
-                else if (l[0] == u"label")
-                    picture.append(l[1] + u'=' + l[2]);
-                else if (l[0] == u"field")
-                    picture.append(l[2].isNull() ? l[1] : l[1] + u'~' + l[2]);
-                else if (l[0] == u"text")
-                    QCOMPARE(seen.texts.value(l[1]), l[2]);
-                else if (l[0] == u"inserts")
-                    head.append(l[2]);
-                else
-                    QVERIFY2(l[0] == u"type" || l[0] == u"click", qPrintable(l[0]));
-                wholePicture = wholePicture || l[0] == u"field";
+            const QStringList lines = block.mid(open + 1, end - open - 1);
+            QStringList seen;
+            const QString inserted = run(Words(block[open])[1], lines, seen);
+            QStringList head;
+            for (const QString& line : lines) {
+                const QString key = line.section(u'"', 0, 0);
+                QVERIFY2(QRegularExpression(u"^(caption|label|field|text|type|click|inserts) "_qs)
+                             .match(line)
+                             .hasMatch(),
+                    qPrintable(line));
+                if (key.startsWith(u"caption") || key.startsWith(u"text "))
+                    QCOMPARE(seen.filter(QRegularExpression(u'^' + QRegularExpression::escape(key)))
+                                 .value(0),
+                        line);
+                if (key.startsWith(u"inserts"))
+                    head.append(Quoted(line).value(0));
             }
-            if (wholePicture)
-                QCOMPARE(seen.picture, picture);
-            for (const QString& entry : picture)
-                QVERIFY2(seen.picture.contains(entry), qPrintable(entry));
+            // Without any field the labels are checked one by one.
+            if (picture(lines).join(u'\n').contains(u"field "))
+                QCOMPARE(picture(seen), picture(lines));
+            for (const QString& entry : picture(lines))
+                QVERIFY2(seen.contains(entry), qPrintable(entry));
             QVERIFY2(inserted.startsWith(head.isEmpty() ? QString() : Lines(head)),
                 qPrintable(inserted));
             QVERIFY(head.isEmpty() || inserted.endsWith(u"\r\n\t\r\n"_qs));
@@ -169,7 +182,7 @@ private slots:
     // focus.
     void keysAndSwitches()
     {
-        answer(m_main, "ProcessDrillHss", [](QWidget* w) {
+        Answer(m_main, "ProcessDrillHss", [](QWidget* w) {
             const QStringList design = {"Label2.text=For change input position useTAB Key",
                 "Command1.text=O  K", "SpindleCW.checked=true", "CoolantON.checked=true"};
             QCOMPARE(Properties(w, design), design);
@@ -204,7 +217,7 @@ private slots:
         module1().gCsvFileName = dir.filePath(u"R.CSV"_qs);
         WriteBytes(module1().gCsvFileName, "h\r\nh\r\n1,Drill,7,1,0,20,0.1,0,0,10,0,0\r\n");
         LoadCuttingConditions(module1());
-        answer(m_main, "ProcessDrillHss", [](QWidget* w) {
+        Answer(m_main, "ProcessDrillHss", [](QWidget* w) {
             const QStringList reverse = {"SpindleCCW.checked=true", "CoolantOFF.checked=true"};
             QCOMPARE(Properties(w, reverse), reverse);
             Type(w, "EndZ", "-20");
@@ -221,7 +234,7 @@ private slots:
             [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); }, [](QWidget* w) { w->close(); }};
         for (const auto& way : ways) {
             module1().gProcessOk = true;
-            answer(m_main, "ProcessDrillHss", way);
+            Answer(m_main, "ProcessDrillHss", way);
             QVERIFY(ActiveText()->Text().isEmpty());
             QVERIFY(!ActiveText()->DataChanged());
             QVERIFY(!module1().gProcessOk);
@@ -249,7 +262,7 @@ private slots:
     void measurementCallAtCaretSubProgramAtEnd()
     {
         NcTextBox* text = programWithSelection();
-        answer(m_main, "ProcessMeasuerInD", [](QWidget* w) {
+        Answer(m_main, "ProcessMeasuerInD", [](QWidget* w) {
             Type(w, "EndX", "30");
             Type(w, "EndZ", "-20");
             Click(w, "Command1");
