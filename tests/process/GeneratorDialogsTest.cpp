@@ -287,63 +287,59 @@ private slots:
         QCOMPARE(text->SelStart(), 23);
     }
 
-    // One warning, and the program, its selection and its changed flag stay as they were.
+    // One warning, and the program, its selection and its changed flag stay as they were. A run
+    // names the item, the fields typed and the situation: no cutting-condition table, an approach
+    // that is no number, no document, or the document closed while the dialog is open.
     void errors_data()
     {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("situation");
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("run");
         QTest::addColumn<QString>("said");
-        const char* const noFile = " error  91|Not file open. Can not insert.";
-        const char* const noTable
-            = " error  13|Cutting condition error. Pls. Material file select.";
-        const auto row = [](const char* name, const char* item, const char* situation,
-                             const char* typed, const char* said) {
-            QTest::newRow(name) << QString::fromLatin1(item) << QString::fromLatin1(situation)
-                                << QString::fromLatin1(typed) << QString::fromLatin1(said);
-        };
-        row("noMaterialFile", "ProcessDrillHss", "noTable", "", noTable);
-        row("drillOfDiameter0", "ProcessDrillHss", "", "EndZ=-20|U=0",
-            " error  11|0 error. Tool diameter is 0.");
+        const QString noFile = u" error  91|Not file open. Can not insert."_qs;
+        const QString noTable
+            = u" error  13|Cutting condition error. Pls. Material file select."_qs;
+        QTest::newRow("noMaterialFile") << u"ProcessDrillHss noTable"_qs << noTable;
+        QTest::newRow("drillOfDiameter0")
+            << u"ProcessDrillHss EndZ=-20 U=0"_qs << u" error  11|0 error. Tool diameter is 0."_qs;
         // A depth no program could hold in passes of its step.
-        row("circleOfEndlessDepth", "ProcessMCircleSlant", "", "D=0.001|EndX=10|EndC=-100000",
-            " error  7|Error.");
+        QTest::newRow("circleOfEndlessDepth")
+            << u"ProcessMCircleSlant D=0.001 EndX=10 EndC=-100000"_qs << u" error  7|Error."_qs;
         // Fails while the sub-program is built, after the call line.
-        row("measurementApproachNoNumber", "ProcessMeasuerOutD", "approachNoNumber", "EndX=30",
-            noTable);
-        row("drillWithItsDocumentClosed", "ProcessDrillHss", "closedInDialog", "EndZ=-20", noFile);
-        row("measurementWithItsDocumentClosed", "ProcessMeasuerOutR", "closedInDialog", "", noFile);
-        row("materialWithoutDocument", "ProcessUGC", "noDocument",
-            "Text9=0|Text1=20|Text2=15|Text3=100|Text5=60", noFile);
+        QTest::newRow("measurementApproachNoNumber")
+            << u"ProcessMeasuerOutD approachNoNumber EndX=30"_qs << noTable;
+        QTest::newRow("drillWithItsDocumentClosed")
+            << u"ProcessDrillHss EndZ=-20 closeDocument"_qs << noFile;
+        QTest::newRow("measurementWithItsDocumentClosed")
+            << u"ProcessMeasuerOutR closeDocument"_qs << noFile;
+        QTest::newRow("materialWithoutDocument")
+            << u"ProcessUGC noDocument Text9=0 Text1=20 Text2=15 Text3=100 Text5=60"_qs << noFile;
     }
     void errors()
     {
-        QFETCH(QString, item);
-        QFETCH(QString, situation);
-        QFETCH(QString, typed);
+        QFETCH(QString, run);
+        const QStringList words = run.split(u' ');
         NcTextBox* text = programWithSelection();
-        if (situation == u"noTable")
+        if (words.contains(u"noTable"))
             module1().gCutCond = Module1().gCutCond;
-        if (situation == u"approachNoNumber")
+        if (words.contains(u"approachNoNumber"))
             module1().gAppX = QStringLiteral("25O");
-        if (situation == u"noDocument")
+        if (words.contains(u"noDocument"))
             CloseActiveDocumentDiscardingChanges();
         ModalScript script;
-        if (situation != u"noTable") {
+        if (!words.contains(u"noTable")) {
             script.then([&](QWidget* w) {
-                for (const QString& entry : typed.split(u'|', Qt::SkipEmptyParts))
-                    Type(w, entry.section(u'=', 0, 0), entry.section(u'=', 1));
-                if (situation == u"closedInDialog")
+                for (const QString& word : words.filter(u"="_qs))
+                    Type(w, word.section(u'=', 0, 0), word.section(u'=', 1));
+                if (words.contains(u"closeDocument"))
                     CloseActiveDocumentDiscardingChanges();
                 Click(w, "Command1");
             });
         }
         script.answerMessage(QMessageBox::Ok);
-        Trigger(m_main, item);
+        Trigger(m_main, words[0]);
         QCOMPARE(script.pendingSteps(), 0);
         QTEST(Said(script.messages()).join(u'\n'), "said");
         QCOMPARE(script.messages()[0].icon, QMessageBox::Warning);
-        if (situation.endsWith(u"Document") || situation == u"closedInDialog")
+        if (words.contains(u"noDocument") || words.contains(u"closeDocument"))
             return;
         QCOMPARE(text->Text(), selected());
         QVERIFY(!text->DataChanged());

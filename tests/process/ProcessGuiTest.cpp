@@ -226,32 +226,6 @@ private slots:
         QCOMPARE(ActiveText()->SelStart(), 23);
     }
 
-    void materialInputPutsTheFrameAroundTheCaretAndGraphicDataAtTheEnd()
-    {
-        NcTextBox* text = ActiveText();
-        text->setWholeText(u"O1234\r\n(PART)\r\n"_qs);
-        text->setSelStart(7);
-        Answer(m_main, "ProcessUGC", [](QWidget* w) {
-            const QStringList design = {"frmUGC.windowTitle=User Graphic Command",
-                "CsvFile.text=" + ConditionFile("S45C.CSV"), "Command1.text=O K",
-                "Material.text=Material select"};
-            QCOMPARE(Properties(w, design), design);
-            typeBlank(w);
-            Click(w, "Command1");
-        });
-        const QString start = Lines({"NMAX G50 S2500", "N000 G00 X500 Z500",
-            "N000 CALL OPCHK (PANEL CHECK)", "N000 CALL OUGC  (GRAPHIC DATA)", "\t"});
-        QCOMPARE(text->Text(),
-            u"O1234\r\n"_qs + start + Lines({"\t", "NEND M02"}) + u"(PART)\r\n"_qs
-                + Lines({"\t", "----------< USER GRAPHIC COMMAND >----------", "OUGC",
-                    "NOEX VCHKX=60 VCHKZ=-100", "NOEX VCHKD=15 VCHKL=20", "NOEX VWKR=9999",
-                    "N000 CLEAR", "N000 DEF WORK", "N000 PS RC,[0,0],[100,60]", "N000 END",
-                    "N000 DRAW", "NRTS RTS"}));
-        QCOMPARE(text->SelStart(), 7 + start.size());
-        QCOMPARE(text->SelLength(), 0);
-        QVERIFY(text->DataChanged());
-    }
-
     // The file chosen is loaded and is the default of the next run; a cancelled choice keeps the
     // one there was.
     void materialSelectLoadsTheChosenFileAndCancelKeepsTheOne()
@@ -360,12 +334,20 @@ private slots:
             QVERIFY2(ActiveText()->Text().contains(QLatin1String(line)), line);
     }
 
-    // A new program as the user writes it: material input, then a drill at the caret that starts
-    // at the P-Zero given.
+    // A new program as the user writes it: the material input puts the frame around the caret
+    // and the graphic data at the end; a drill then goes in at the caret, starting at the P-Zero
+    // given and using the table the material input loaded.
     void materialInputThenDrill()
     {
+        NcTextBox* text = ActiveText();
+        text->setWholeText(u"O1234\r\n(PART)\r\n"_qs);
+        text->setSelStart(7);
         ModalScript script;
         script.then([](QWidget* w) {
+            const QStringList design = {"frmUGC.windowTitle=User Graphic Command",
+                "CsvFile.text=" + ConditionFile("S45C.CSV"), "Command1.text=O K",
+                "Material.text=Material select"};
+            QCOMPARE(Properties(w, design), design);
             typeBlank(w);
             Type(w, "Text9", "1.5");
             Click(w, "Command1");
@@ -376,14 +358,22 @@ private slots:
             Click(w, "Command1");
         });
         Trigger(m_main, "ProcessUGC");
+        const QString start = Lines({"O1234", "NMAX G50 S2500", "N000 G00 X500 Z500",
+            "N000 CALL OPCHK (PANEL CHECK)", "N000 CALL OUGC  (GRAPHIC DATA)", "\t"});
+        QCOMPARE(text->SelStart(), start.size());
+        QCOMPARE(text->SelLength(), 0);
+        QVERIFY(text->DataChanged());
         Trigger(m_main, "ProcessDrillHss");
         QCOMPARE(script.pendingSteps(), 0);
         // Row 1 of the carbon-steel file: tool 9, V 22, peck 8, drill 10; K = 50 - 1.5 - 3.
-        const QString text = ActiveText()->Text();
-        QVERIFY(
-            text.contains(u"N000 CALL OUGC  (GRAPHIC DATA)\r\n\t\r\n(-----< DRILL D10 >-----)"_qs));
-        QVERIFY(text.contains(u"NT09 G74 X0 Z-30 K45.5 D8 F0.12\r\nN000 G00 X500 Z500\r\n\t\r\n"
-                              "\t\r\nNEND M02\r\n"_qs));
+        QVERIFY(text->Text().startsWith(start + u"(-----< DRILL D10 >-----)\r\n"_qs));
+        const QString end = u"NT09 G74 X0 Z-30 K45.5 D8 F0.12\r\nN000 G00 X500 Z500\r\n\t\r\n"_qs;
+        QCOMPARE(text->SelStart(), text->Text().indexOf(end) + end.size());
+        QVERIFY(text->Text().endsWith(end
+            + Lines({"\t", "NEND M02", "(PART)", "\t",
+                "----------< USER GRAPHIC COMMAND >----------", "OUGC", "NOEX VCHKX=60 VCHKZ=-98.5",
+                "NOEX VCHKD=15 VCHKL=20", "NOEX VWKR=9999", "N000 CLEAR", "N000 DEF WORK",
+                "N000 PS RC,[1,0],[100,60]", "N000 END", "N000 DRAW", "NRTS RTS"})));
     }
 };
 
