@@ -1,5 +1,4 @@
 #include "ProcessGuiSupport.h"
-#include "app/SettingsStore.h"
 #include "documents/NcTextBox.h"
 #include "process/UgcSketch.h"
 
@@ -79,8 +78,6 @@ private slots:
                     captions.append(a->text());
                 QCOMPARE(captions, Quoted(line));
             }
-            if (kind == u"menu")
-                QCOMPARE(m_main->menu(words[1])->title(), Quoted(line).value(0));
             for (const QString& item : words.mid(1)) {
                 if (kind == u"enabled" || kind == u"disabled")
                     QVERIFY2(m_main->action(item)->isEnabled() == (kind == u"enabled"),
@@ -91,23 +88,6 @@ private slots:
             }
         }
         QVERIFY(ActiveText()->Text().isEmpty());
-    }
-
-    // The stored machine type decides the ATC items and the layout of the parameters dialog
-    // loaded at start-up.
-    void duomillItemsAtStartUp()
-    {
-        for (const bool duomill : {false, true}) {
-            SaveSetting(u"Parameter"_qs, u"Duomill"_qs, duomill ? "True" : "False");
-            FlushSettings();
-            m_main = StartWithDocument(true);
-            checkAtcItems(duomill, true);
-            auto* setup = m_main->findChild<QDialog*>(u"frmProcessSetup"_qs);
-            QVERIFY(setup);
-            QCOMPARE(Control(setup, "txtHomeX")->isVisibleTo(setup), !duomill);
-            QCOMPARE(Control(setup, "LabelAppZ")->isVisibleTo(setup), !duomill);
-            QCOMPARE(Control<QLabel>(setup, "LabelAppX")->text(), duomill ? u"G21 HP=4" : u"X");
-        }
     }
 
     void parametersDialogAndItsDuomillLayout()
