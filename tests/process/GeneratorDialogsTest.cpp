@@ -119,7 +119,7 @@ private slots:
         const QStringList files = QDir(QStringLiteral(CORVANE_TESTS_DIR "/process/dialogs"))
                                       .entryList({QStringLiteral("*.txt")});
         for (const QString& file : files) {
-            QStringList block; // each file ends with a blank line
+            QStringList block; // the newline ending the file ends its last block
             for (const QString& line : DataFile(file)) {
                 if (!line.isEmpty())
                     block.append(line);

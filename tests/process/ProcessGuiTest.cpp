@@ -62,8 +62,8 @@ class ProcessGuiTest : public QObject
 private slots:
     void init() { m_main = StartWithDocument(); }
 
-    // The captions of the Process menu and its submenus, and which items are enabled, as
-    // process/dialogs/menu.txt has them.
+    // The captions of the Process menu and its submenus, and the items never enabled, as
+    // process/dialogs/menu.txt has them. The items a test runs are enabled.
     void processMenu()
     {
         for (const QString& line : DataFile(u"menu.txt"_qs)) {
@@ -77,12 +77,9 @@ private slots:
                     captions.append(a->text());
                 QCOMPARE(captions, Quoted(line));
             }
-            for (const QString& item : words.mid(1)) {
-                if (kind == u"enabled" || kind == u"disabled")
-                    QVERIFY2(m_main->action(item)->isEnabled() == (kind == u"enabled"),
-                        qPrintable(item));
-                if (kind == u"disabled")
-                    Trigger(m_main, item);
+            for (const QString& item : kind == u"disabled" ? words.mid(1) : QStringList()) {
+                QVERIFY2(!m_main->action(item)->isEnabled(), qPrintable(item));
+                Trigger(m_main, item);
                 QVERIFY(!QApplication::activeModalWidget());
             }
         }
