@@ -136,11 +136,10 @@ private slots:
         QFETCH(QString, stored);
         Answer(m_main, "ProcessSetup", [changeAll](QWidget* w) {
             if (changeAll) {
-                Type(w, "txtMaxS", "3000.5");
-                Type(w, "txtHomeX", "420");
-                Type(w, "txtHomeZ", "abc"); // no number: 0
-                Type(w, "txtAppX", "180.25mm");
-                Type(w, "txtAppZ", "");
+                for (const auto& [box, text] :
+                    {std::pair {"txtMaxS", "3000.5"}, {"txtHomeX", "420"}, {"txtHomeZ", "abc"},
+                        {"txtAppX", "180.25mm"}, {"txtAppZ", ""}})
+                    Type(w, box, text);
                 // Every box changes: PanelChk and QCS were ticked.
                 for (const char* box :
                     {"ChkDuomill", "chkToolLife", "ChkBturret", "ChkMeasuer", "ChkDoor", "ChkPanel",
@@ -150,7 +149,6 @@ private slots:
             Click(w, "Command1");
         });
         QCOMPARE(storedParameters(), stored);
-        QVERIFY(module1().gProcessOk);
         checkAtcItems(changeAll, false); // at once
         m_main = StartWithDocument(true);
         checkAtcItems(changeAll, true);
@@ -185,7 +183,6 @@ private slots:
             });
             QCOMPARE(module1().gMaxS, 2500.0f);
             QVERIFY(module1().gDuomill.toBool());
-            QVERIFY(!module1().gProcessOk);
             QVERIFY(storedParameters().startsWith(QLatin1String("MaxS= ")));
             checkAtcItems(true, false);
         }
@@ -235,7 +232,6 @@ private slots:
         QCOMPARE(module1().gCutCond[1][6], u"12"_qs);
         // Cancel of the material input itself inserts nothing.
         QVERIFY(ActiveText()->Text().isEmpty());
-        QVERIFY(!module1().gProcessOk);
         CloseMain();
         StartWithDocument(true);
         QCOMPARE(module1().gCsvFileName, stainless);
