@@ -37,9 +37,10 @@ QStringList See(QWidget* dialog)
     return seen;
 }
 
-QStringList picture(const QStringList& lines)
+// A data line without its quoted text: "text StartX", "field U".
+QString key(const QString& line)
 {
-    return lines.filter(QRegularExpression(QStringLiteral("^(label|field) ")));
+    return line.section(u'"', 0, 0).trimmed();
 }
 } // namespace
 
@@ -53,19 +54,32 @@ class GeneratorDialogsTest : public QObject
 
     frmMain* m_main = nullptr;
 
-    // Opens the item's dialog on a program with the caret after its first line, notes what it
-    // shows, types and clicks as the "type" and "click" lines say and presses OK, or Cancel when
-    // there are none. Whatever was inserted must stand at the caret, the caret after it, nothing
-    // else may change, and one undo takes it back.
-    void run(const QString& item, const QStringList& lines, QStringList& seen, QString& inserted)
+    // Opens the item's dialog on a program with the caret after its first line and compares what
+    // it shows with the block's lines: all its labels and fields where the lines list fields,
+    // else the labels they name. Types and clicks as the "type" and "click" lines say and presses
+    // OK, or Cancel when there are none. Whatever was inserted must stand at the caret, the caret
+    // after it, start with the "inserts" lines and end with the tab line; nothing else may
+    // change, and one undo takes it back.
+    void checkDialog(const QString& item, const QStringList& lines)
     {
+        static const QRegularExpression picture(u"^(label|field) "_qs),
+            known(u"^(caption|label|field|text|type|click|inserts) "_qs);
         const QString program = u"O0001\r\nNEND M02\r\n"_qs;
         NcTextBox* text = ActiveText();
         text->loadText(program);
         text->setSelStart(7);
+        const QStringList expected
+            = lines.filter(QRegularExpression(u"^(caption|label|field|text) "_qs));
+        const bool whole = !lines.filter(QRegularExpression(u"^field "_qs)).isEmpty();
+        QStringList keys, shown, head;
+        for (const QString& line : expected)
+            keys.append(key(line));
         bool ok = false;
         Answer(m_main, item, [&](QWidget* w) {
-            seen = See(w);
+            for (const QString& line : See(w)) {
+                if (keys.contains(key(line)) || (whole && picture.match(line).hasMatch()))
+                    shown.append(line);
+            }
             for (const QString& line : lines) {
                 const QStringList words = Words(line);
                 if (words[0] == u"type")
@@ -76,10 +90,19 @@ class GeneratorDialogsTest : public QObject
             }
             Click(w, ok ? "Command1" : "Command2");
         });
-        inserted = text->Text().mid(7, text->SelStart() - 7);
+        QCOMPARE(shown, expected);
+        for (const QString& line : lines) {
+            QVERIFY2(known.match(line).hasMatch(), qPrintable(line));
+            if (line.startsWith(u"inserts "))
+                head.append(Quoted(line).value(0));
+        }
+        const QString inserted = text->Text().mid(7, text->SelStart() - 7);
         QCOMPARE(text->Text(), program.left(7) + inserted + program.mid(7));
         QCOMPARE(text->DataChanged(), ok);
         QCOMPARE(inserted.isEmpty(), !ok);
+        QVERIFY2(
+            inserted.startsWith(head.isEmpty() ? QString() : Lines(head)), qPrintable(inserted));
+        QVERIFY(head.isEmpty() || inserted.endsWith(u"\r\n\t\r\n"_qs));
         text->undo();
         QCOMPARE(text->Text(), program);
     }
@@ -124,7 +147,7 @@ private slots:
                 if (!line.isEmpty())
                     block.append(line);
                 else if (!block.isEmpty() && file != u"menu.txt")
-                    QTest::newRow(qPrintable(block.takeFirst().mid(1).chopped(1))) << block;
+                    QTest::newRow(qPrintable(file + u' ' + block[0])) << block;
                 if (line.isEmpty())
                     block.clear();
             }
@@ -133,6 +156,9 @@ private slots:
     void dialogs()
     {
         QFETCH(QStringList, block);
+        // A block is its name and at least one dialog.
+        QVERIFY(block.takeFirst().startsWith(u'[')
+            && !block.filter(QRegularExpression(u"^open "_qs)).isEmpty());
         Module1& m = module1();
         for (const QString& word : Words(block.filter(QRegularExpression("^machine ")).value(0))) {
             m.gDuomill = m.gDuomill.toBool() || word == u"duomill";
@@ -141,38 +167,18 @@ private slots:
             m.gToolFrom = m.gToolFrom.toBool() && word != u"noToolData";
             m.gAtcMacroType = word == u"M441" ? word : m.gAtcMacroType;
         }
-        for (qsizetype open = 0; open < block.size(); ++open) {
-            if (!block[open].startsWith(u"open "))
+        block.append(u"open"_qs); // ends the last dialog
+        QString item;
+        QStringList lines;
+        for (const QString& line : block) {
+            if (!line.startsWith(u"open")) {
+                lines.append(line);
                 continue;
-            qsizetype end = open + 1;
-            while (end < block.size() && !block[end].startsWith(u"open "))
-                ++end;
-            const QStringList lines = block.mid(open + 1, end - open - 1);
-            QStringList seen;
-            QString inserted;
-            run(Words(block[open])[1], lines, seen, inserted);
-            QStringList head;
-            for (const QString& line : lines) {
-                const QString key = line.section(u'"', 0, 0);
-                QVERIFY2(QString(u"caption label field text type click inserts"_qs)
-                             .split(u' ')
-                             .contains(Words(line)[0]),
-                    qPrintable(line));
-                if (key.startsWith(u"caption") || key.startsWith(u"text "))
-                    QCOMPARE(seen.filter(QRegularExpression(u'^' + QRegularExpression::escape(key)))
-                                 .value(0),
-                        line);
-                if (key.startsWith(u"inserts"))
-                    head.append(Quoted(line).value(0));
             }
-            // Without any field the labels are checked one by one.
-            if (picture(lines).join(u'\n').contains(u"field "))
-                QCOMPARE(picture(seen), picture(lines));
-            for (const QString& entry : picture(lines))
-                QVERIFY2(seen.contains(entry), qPrintable(entry));
-            QVERIFY2(inserted.startsWith(head.isEmpty() ? QString() : Lines(head)),
-                qPrintable(inserted));
-            QVERIFY(head.isEmpty() || inserted.endsWith(u"\r\n\t\r\n"_qs));
+            if (!item.isEmpty())
+                checkDialog(item, lines);
+            item = Words(line).value(1);
+            lines.clear();
         }
     }
 
