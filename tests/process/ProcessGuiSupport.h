@@ -5,12 +5,11 @@
 #include "common/Module1.h"
 #include "common/ProgramFolder.h"
 #include "process/core/CutConditions.h"
-#include "process/core/DialogSetup.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
+#include <functional>
 
 // A started program with a fresh shared state and one new, empty document.
 inline frmMain* StartWithDocument(bool keepSettings = false)
@@ -24,13 +23,6 @@ inline frmMain* StartWithDocument(bool keepSettings = false)
 inline QString ConditionFile(const QString& name)
 {
     return ProgramFolder() + QLatin1String("/ cutting  condition /") + name;
-}
-
-// Loads one of the shipped cutting-condition files into the running program's table.
-inline void LoadConditionFile(const QString& name)
-{
-    module1().gCsvFileName = ConditionFile(name);
-    LoadCuttingConditions(module1());
 }
 
 template<typename T = QWidget> T* Control(QWidget* form, const QString& name)
@@ -51,64 +43,48 @@ inline void Click(QWidget* form, const QString& button)
     Control<QAbstractButton>(form, button)->click();
 }
 
-inline QString Caption(QWidget* form, const QString& label)
-{
-    return Control<QLabel>(form, label)->text();
-}
-
 inline QString Lines(const QStringList& lines)
 {
     return lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
 }
 
-inline void Trigger(frmMain* main, const QString& control)
+inline void Trigger(frmMain* main, const QString& item)
 {
-    QAction* a = main->action(control);
+    QAction* a = main->action(item);
     if (!a)
-        qFatal("no menu item %s", qPrintable(control));
+        qFatal("no menu item %s", qPrintable(item));
     a->trigger();
 }
 
-// The fields of the process dialog a user sees, in the order TAB walks them.
-inline QStringList VisibleFieldsInTabOrder(QWidget* dialog)
+// Runs the menu item and answers the modal dialog it opens.
+inline void Answer(frmMain* main, const QString& item, const std::function<void(QWidget*)>& step)
 {
-    QStringList order;
-    QWidget* start = Control(dialog, QStringLiteral("ToolNumber"));
-    QWidget* w = start;
-    do {
-        if (qobject_cast<QLineEdit*>(w) && w->isVisibleTo(dialog))
-            order.append(w->objectName());
-        w = w->nextInFocusChain();
-    } while (w != start);
-    return order;
+    ModalScript script;
+    script.then(step);
+    Trigger(main, item);
+    QVERIFY2(script.pendingSteps() == 0, qPrintable(item));
 }
 
-// What the user sees of the process dialog: its caption; every shown label with a caption as
-// "LabelU=Drill diameter " (the spare end caption EndZ2 only where EndZ leaves it uncovered, the
-// constant hint left out), then every shown field in tab order, with "~" and its tool tip when it
-// has one; and the texts of all its fields.
-struct SeenDialog
+// The lines of a data file under process/dialogs, comments left out.
+inline QStringList DataFile(const QString& name)
 {
-    QString caption;
-    QStringList picture;
-    QHash<QString, QString> texts;
-};
+    const QString path = QStringLiteral(CORVANE_TESTS_DIR "/process/dialogs/") + name;
+    QStringList lines = QString::fromUtf8(ReadBytes(path)).split(u'\n');
+    lines.removeIf([](const QString& line) { return line.startsWith(u'#'); });
+    return lines;
+}
 
-inline SeenDialog See(QWidget* dialog)
+// The words of a data line before its first quote.
+inline QStringList Words(const QString& line)
 {
-    SeenDialog seen {dialog->windowTitle(), {}, {}};
-    const bool endZShown = Control(dialog, QStringLiteral("EndZ"))->isVisibleTo(dialog);
-    for (QLabel* label : dialog->findChildren<QLabel*>()) {
-        const QString name = label->objectName();
-        if (label->isVisibleTo(dialog) && !label->text().isEmpty() && name != u"Label2"
-            && !(name == u"EndZ2" && endZShown))
-            seen.picture.append(name + u'=' + label->text());
-    }
-    for (const QString& name : VisibleFieldsInTabOrder(dialog)) {
-        const QString tip = Control(dialog, name)->toolTip();
-        seen.picture.append(tip.isEmpty() ? name : name + u'~' + tip);
-    }
-    for (const QString& name : ProcessFieldNames())
-        seen.texts.insert(name, Control<QLineEdit>(dialog, name)->text());
-    return seen;
+    return line.section(u'"', 0, 0).split(u' ', Qt::SkipEmptyParts);
+}
+
+// The texts of a data line that stand in quotes.
+inline QStringList Quoted(const QString& line)
+{
+    QStringList texts;
+    for (qsizetype i = 1; i < line.count(u'"'); i += 2)
+        texts.append(line.section(u'"', i, i));
+    return texts;
 }
