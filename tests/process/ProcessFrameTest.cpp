@@ -4,6 +4,7 @@
 #include "process/core/ProcessBlock.h"
 #include "process/core/ProcessFields.h"
 #include "process/core/ProgramFrame.h"
+#include "process/generators/MillProcesses.h"
 
 #include <QTest>
 
@@ -338,6 +339,19 @@ private slots:
             m.gCutCond[row][5] = coolant;
         }
         QCOMPARE(RuntimeErrorOf([&] { CutConditionPreset(m, row); }), error);
+    }
+
+    // The most depth passes the end-mill circle still builds: one circle a pass and the bottom
+    // (one more is run-time error 7, a golden case).
+    void circlePassesAreBounded()
+    {
+        Module1 m;
+        m.gV = 80;
+        m.gU = m.gEndX = 10;
+        m.gD = 0.001;
+        m.gEndC = -10.001;
+        BuildMCircleSlant(m);
+        QCOMPARE(m.gProcessText.count(u"N000 G01 X0 G40"_qs), kMaxCirclePasses + 1);
     }
 
     void readFields()
