@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -18,11 +17,10 @@ struct Golden
     QString tag; // file:case
     QString where; // file:line of the case line, for the messages
     QString problem; // a file the format does not allow fails with this
-    QString control, state, material, call, after;
-    bool hasState = false, hasCall = false, hasText = false;
+    QString file, control, state, material, call, after;
+    QSet<QString> given; // the keywords of its lines
     int error = 0; // the run-time error expected instead of a text
     int caret = -1; // program frame: the lines before the caret
-    QString file;
     int textLine = 0; // the file's line of the first expected line
     QString text; // the expected lines with their CR LF
 };
@@ -42,12 +40,13 @@ Golden Malformed(const QString& file, int line, const QString& why)
 QList<Golden> ReadGoldenFile(const QString& path)
 {
     const QString file = QFileInfo(path).fileName();
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly))
-        return {Malformed(file, 0, QStringLiteral("cannot be read"))};
+    QFile in(path); // one that cannot be read has no cases
+    in.open(QIODevice::ReadOnly);
     const QList<QByteArray> lines = in.readAll().split('\n');
     QList<Golden> cases;
     Golden c;
+    const QHash<QString, QString*> texts = {{"state", &c.state}, {"material", &c.material},
+        {"call", &c.call}, {"after", &c.after}}; // the lines that give words
     bool open = false, inText = false;
     for (int i = 0; i < lines.size(); ++i) {
         const int number = i + 1;
@@ -80,40 +79,31 @@ QList<Golden> ReadGoldenFile(const QString& path)
             open = true;
         } else if (!open) {
             why = QStringLiteral("\"%1\" outside a case").arg(key);
-        } else if (key == u"state") {
-            c.state = value;
-            c.hasState = true;
-        } else if (key == u"material") {
-            c.material = value;
-        } else if (key == u"call") {
-            c.call = value;
-            c.hasCall = true;
-        } else if (key == u"after") {
-            c.after = value;
+        } else if (QString* field = texts.value(key)) {
+            *field = value;
         } else if (key == u"error") {
             c.error = value.toInt();
             if (c.error <= 0)
                 why = QStringLiteral("an error is a run-time error number");
         } else if (key == u"caret") {
-            const auto match
-                = QRegularExpression(QStringLiteral("^after line (\\d+)$")).match(value);
-            c.caret = match.hasMatch() ? match.captured(1).toInt() : -1;
-            if (!match.hasMatch())
+            c.caret = value.startsWith(u"after line ") ? value.mid(11).toInt() : 0;
+            if (c.caret <= 0)
                 why = QStringLiteral("a caret line is \"caret after line <n>\"");
         } else if (key == u"text") {
-            inText = c.hasText = true;
+            inText = true;
             c.textLine = number + 1;
         } else if (key == u"end") {
             inText = open = false;
-            if (!c.hasState)
+            if (!c.given.contains(QStringLiteral("state")))
                 why = QStringLiteral("the case has no state line");
-            else if (c.hasText == (c.error != 0))
+            else if (c.given.contains(QStringLiteral("text")) == (c.error != 0))
                 why = QStringLiteral("a case expects either a text or an error");
             else
                 cases << c;
         } else {
             why = QStringLiteral("unknown line \"%1\"").arg(line);
         }
+        c.given.insert(key);
         if (!why.isEmpty())
             return cases << Malformed(file, number, why);
     }
@@ -146,16 +136,16 @@ QString ApplyWords(Module1& m, const QString& words)
     m.gSpindleCode = QStringLiteral(" M03 M63");
     m.gCoolantCode = QStringLiteral(" M08");
     const QHash<QString, double*> numbers = Numbers(m);
-    const QHash<QString, Variant*> positions = {{"AppX", &m.gAppX}, {"AppZ", &m.gAppZ},
-        {"HomeX", &m.gHomeX}, {"HomeZ", &m.gHomeZ}}; // as text, as the settings store has them
-    const QHash<QString, Variant*> flags
+    // Switches, and the positions as text, as the settings store has them.
+    const QHash<QString, Variant*> settings
         = {{"duomill", &m.gDuomill}, {"toolData", &m.gToolFrom}, {"bturret", &m.gBturret},
-            {"panel", &m.gPanelChk}, {"door", &m.gAutoDoor}, {"measure", &m.gMeasuer}};
+            {"panel", &m.gPanelChk}, {"door", &m.gAutoDoor}, {"measure", &m.gMeasuer},
+            {"AppX", &m.gAppX}, {"AppZ", &m.gAppZ}, {"HomeX", &m.gHomeX}, {"HomeZ", &m.gHomeZ}};
     for (const QString& word : words.split(u' ', Qt::SkipEmptyParts)) {
         const QString name = word.section(u'=', 0, 0);
         const QString text = word.section(u'=', 1);
-        if (flags.contains(name))
-            *flags.value(name) = true;
+        if (settings.contains(name))
+            *settings.value(name) = word.contains(u'=') ? Variant(text) : Variant(true);
         else if (name == u"groups")
             m.gTG = true;
         else if (name == u"beforeK500")
@@ -172,8 +162,6 @@ QString ApplyWords(Module1& m, const QString& words)
             m.gMaxS = text.toFloat();
         else if (numbers.contains(name))
             *numbers.value(name) = text.toDouble();
-        else if (positions.contains(name))
-            *positions.value(name) = text;
         else
             return word;
     }
@@ -188,18 +176,14 @@ MaterialFields MaterialWords(const QString& words, QString& unknown)
         = {{"JawLength", 1}, {"JawPlan", 2}, {"Length", 3}, {"MaterialID", 4}, {"MaterialOD", 5},
             {"CenterHoleD", 6}, {"CenterD", 7}, {"CenterLength", 8}, {"PZero", 9}};
     MaterialFields f;
+    const QHash<QString, bool*> choices
+        = {{"sub", &f.subSpindle}, {"tailstock", &f.tailstock}, {"plan", &f.planDrawing}};
     for (const QString& word : words.split(u' ', Qt::SkipEmptyParts)) {
         const QString name = word.section(u'=', 0, 0);
         if (field.contains(name))
             f.text[field.value(name)] = word.section(u'=', 1);
-        else if (name == u"inside")
-            f.gripOutside = false;
-        else if (name == u"sub")
-            f.subSpindle = true;
-        else if (name == u"tailstock")
-            f.tailstock = true;
-        else if (name == u"plan")
-            f.planDrawing = true;
+        else if (choices.contains(name) || name == u"inside")
+            *choices.value(name, &f.gripOutside) = name != u"inside";
         else
             unknown = word;
     }
@@ -219,13 +203,12 @@ QString FirstDifference(const Golden& c, const QString& written)
 {
     const QStringList want = c.text.split(QStringLiteral("\r\n"));
     const QStringList got = written.split(QStringLiteral("\r\n"));
+    const QString none = QStringLiteral("(no more lines)");
     for (qsizetype i = 0; i < qMax(want.size(), got.size()); ++i)
-        if (i >= want.size() || i >= got.size() || want[i] != got[i])
+        if (want.value(i, none) != got.value(i, none))
             return QStringLiteral("%1:%2: expected \"%3\", written \"%4\"")
-                .arg(c.file)
-                .arg(c.textLine + i)
-                .arg(i < want.size() ? want[i] : QStringLiteral("(no more lines)"),
-                    i < got.size() ? got[i] : QStringLiteral("(no more lines)"));
+                .arg(c.file, QString::number(c.textLine + i), want.value(i, none),
+                    got.value(i, none));
     return {};
 }
 } // namespace
@@ -261,7 +244,7 @@ private slots:
             QStringLiteral("GraphicData"), QStringLiteral("AtcLTool"), QStringLiteral("AtcMTool")};
         QVERIFY2(item || pieces.contains(c.control),
             qPrintable(c.where + QStringLiteral(": no generator ") + c.control));
-        QVERIFY2(!item || bool(item->callLine) == c.hasCall,
+        QVERIFY2(!item || bool(item->callLine) == c.given.contains(QStringLiteral("call")),
             qPrintable(c.where + QStringLiteral(": a call line for a measurement, none else")));
         Module1 m;
         QString unknown = ApplyWords(m, c.state);
@@ -293,18 +276,17 @@ private slots:
         }
         QCOMPARE(error, c.error);
         QCOMPARE(call, c.call);
+        const QString difference = FirstDifference(c, m.gProcessText);
         if (!error) // on an error the frame inserts nothing, whatever was begun
-            QVERIFY2(FirstDifference(c, m.gProcessText).isEmpty(),
-                qPrintable(FirstDifference(c, m.gProcessText)));
+            QVERIFY2(difference.isEmpty(), qPrintable(difference));
         if (c.caret >= 0)
             QCOMPARE(caret, c.caret);
         for (const QString& word : c.after.split(u' ', Qt::SkipEmptyParts)) {
-            const QString name = word.section(u'=', 0, 0);
-            const double want = word.section(u'=', 1).toDouble();
-            const double* value = Numbers(m).value(name);
-            const double left = name == u"MaxS" ? m.gMaxS : value ? *value : qQNaN();
-            QVERIFY2(name == u"MaxS" ? m.gMaxS == float(want)
-                                     : left == want || qFuzzyCompare(left, want),
+            const bool maxS = word.startsWith(u"MaxS="); // kept in single precision
+            const double want = maxS ? word.mid(5).toFloat() : word.section(u'=', 1).toDouble();
+            const double* value = Numbers(m).value(word.section(u'=', 0, 0));
+            const double left = maxS ? m.gMaxS : value ? *value : qQNaN();
+            QVERIFY2(left == want || qFuzzyCompare(left, want),
                 qPrintable(c.where + QStringLiteral(": after ") + word + QStringLiteral(", left ")
                     + QString::number(left, 'g', 10)));
         }

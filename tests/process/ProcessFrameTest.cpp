@@ -87,70 +87,55 @@ private slots:
         QCOMPARE(m.gProcessText, u"N000 G00 X180\r\nN000 G21 HP=4 M05 M63 M09\r\n"_qs);
     }
 
+    // A cutting-condition row into the process dialog: the spindle turns backwards unless column 4
+    // reads 0, the coolant is on when column 5 reads 1; cells that are no numbers (nothing
+    // loaded) are the type-mismatch error, a row beyond the table the subscript error.
     void preset_data()
     {
+        QTest::addColumn<int>("row");
         QTest::addColumn<QString>("spindle");
         QTest::addColumn<QString>("coolant");
-        QTest::addColumn<bool>("cw");
-        QTest::addColumn<bool>("on");
-        const auto row
-            = [](const char* name, const char* spindle, const char* coolant, bool cw, bool on) {
-                  QTest::newRow(name)
-                      << QString::fromLatin1(spindle) << QString::fromLatin1(coolant) << cw << on;
-              };
-        row("forwardOn", "0", "1", true, true);
-        row("reverseOff", "1", "0", false, false);
-        row("anyNonZeroIsReverse", "2", "1", false, true);
-        row("coolantOnlyOnForOne", "0", "2", true, false);
-        row("decimalsAndBlanks", " 0.0 ", "1.0", true, true);
+        QTest::addColumn<QString>("choices"); // or the error number
+        const auto row = [](const char* name, int row, const char* spindle, const char* coolant,
+                             const char* choices) {
+            QTest::newRow(name) << row << QString::fromLatin1(spindle)
+                                << QString::fromLatin1(coolant) << QString::fromLatin1(choices);
+        };
+        row("forwardOn", 1, "0", "1", "cw on");
+        row("reverseOff", 1, "1", "0", "ccw off");
+        row("anyNonZeroIsReverse", 1, "2", "1", "ccw on");
+        row("coolantOnlyOnForOne", 1, "0", "2", "cw off");
+        row("decimalsAndBlanks", 1, " 0.0 ", "1.0", "cw on");
+        row("nothingLoaded", 1, "", "", "13");
+        row("spindleNotANumber", 1, "CW", "1", "13");
+        row("coolantNotANumber", 1, "0", "ON", "13");
+        row("rowBeyondTable", 51, "0", "1", "9");
     }
     void preset()
     {
+        QFETCH(int, row);
         QFETCH(QString, spindle);
         QFETCH(QString, coolant);
+        QFETCH(QString, choices);
         Module1 m;
         const QStringList cells
             = {"", "1", "Drill", "9", spindle, coolant, "22", "0.12", "8", "0", "10", "0", "0.5"};
-        for (int c = 0; c < 13; ++c)
-            m.gCutCond[1][c] = cells[c];
-        const ProcessFields p = CutConditionPreset(m, 1);
-        QTEST(p.spindleCW, "cw");
-        QTEST(p.coolantON, "on");
+        for (int c = 0; row < Module1::kCutCondRows && c < Module1::kCutCondColumns; ++c)
+            m.gCutCond[row][c] = cells[c];
+        ProcessFields p;
+        const int error = RuntimeErrorOf([&] { p = CutConditionPreset(m, row); });
+        if (error) {
+            QCOMPARE(QString::number(error), choices);
+            return;
+        }
+        QCOMPARE(
+            QStringLiteral("%1 %2").arg(p.spindleCW ? "cw" : "ccw", p.coolantON ? "on" : "off"),
+            choices);
         QStringList texts;
         for (const char* field : {"ToolNumber", "V", "F", "D", "L", "U", "W", "C"})
             texts << p.texts.value(QLatin1String(field));
         QCOMPARE(texts, (QStringList {"9", "22", "0.12", "8", "0", "10", "0", "0.5"}));
         QVERIFY(!p.texts.contains("StartZ"));
-    }
-
-    void presetErrors_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("spindle");
-        QTest::addColumn<QString>("coolant");
-        QTest::addColumn<int>("error");
-        const auto row
-            = [](const char* name, int row, const char* spindle, const char* coolant, int error) {
-                  QTest::newRow(name) << row << QString::fromLatin1(spindle)
-                                      << QString::fromLatin1(coolant) << error;
-              };
-        row("nothingLoaded", 1, "", "", 13);
-        row("spindleNotANumber", 1, "CW", "1", 13);
-        row("coolantNotANumber", 1, "0", "ON", 13);
-        row("rowBeyondTable", 51, "0", "1", 9);
-    }
-    void presetErrors()
-    {
-        QFETCH(int, row);
-        QFETCH(QString, spindle);
-        QFETCH(QString, coolant);
-        QFETCH(int, error);
-        Module1 m;
-        if (row < Module1::kCutCondRows) {
-            m.gCutCond[row][4] = spindle;
-            m.gCutCond[row][5] = coolant;
-        }
-        QCOMPARE(RuntimeErrorOf([&] { CutConditionPreset(m, row); }), error);
     }
 
     // The most depth passes the end-mill circle still builds: one circle a pass and the bottom
