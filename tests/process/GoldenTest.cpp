@@ -122,6 +122,7 @@ QHash<QString, double*> Numbers(Module1& m)
         {"D", &m.gD}, {"L", &m.gL}, {"C", &m.gC}, {"B", &m.gB}, {"SZ", &m.gSZ},
         {"StartX", &m.gStartX}, {"StartZ", &m.gStartZ}, {"StartC", &m.gStartC}, {"EndX", &m.gEndX},
         {"EndZ", &m.gEndZ}, {"EndC", &m.gEndC}, {"S", &m.gSpindleSpeed}, {"PZero", &m.gPZero},
+        {"JawLength", &m.gJawLength}, {"JawPlan", &m.gJawPlan}, {"Length", &m.gMaterialLength},
         {"OD", &m.gMaterialOD}, {"InnerDia", &m.gInnerDia}};
 }
 

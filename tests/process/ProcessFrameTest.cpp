@@ -3,32 +3,17 @@
 #include "common/Module1.h"
 #include "process/core/ProcessBlock.h"
 #include "process/core/ProcessFields.h"
-#include "process/core/ProgramFrame.h"
 #include "process/generators/MillProcesses.h"
 
 #include <QTest>
 
-// The pieces every generator shares, beyond the golden cases (tests/process/golden): the material
-// values, the ATC menu text, tool words, the return home and the pre-fill and read-back of the
-// process dialog.
+// The pieces every generator shares, beyond the golden cases (tests/process/golden): the ATC menu
+// text, tool words, the return home and the pre-fill and read-back of the process dialog.
 class ProcessFrameTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void materialValues()
-    {
-        Module1 m;
-        MaterialFields f; // P-Zero, jaw length and plan, length, outside and inside diameter
-        for (const auto& [field, text] : {std::pair {9, "-2.75"}, {1, "30.5"}, {2, "12.25"},
-                 {3, "120.9"}, {5, "65.99"}, {4, "20.5x"}})
-            f.text[field] = QLatin1String(text);
-        ReadMaterialFields(m, f);
-        QCOMPARE((QList<double> {m.gPZero, m.gJawLength, m.gJawPlan, m.gMaterialLength,
-                     m.gMaterialOD, m.gInnerDia}),
-            (QList<double> {-2.75, 30.5, 12.25, 120, 65, 20}));
-    }
-
     void atcMenuText()
     {
         Module1 m;

@@ -162,6 +162,22 @@ N000 CALL OUGC  (GRAPHIC DATA)
 NEND M02
 end
 
+# The material input takes P-Zero, jaw length and jaw plan by the leading-number rule, the
+# blank's length and diameters as their whole parts.
+case frame.materialValues ProgramFrame
+state
+material PZero=-2.75 JawLength=30.5 JawPlan=12.25 Length=120.9 MaterialOD=65.99 MaterialID=20.5x
+caret after line 4
+after PZero=-2.75 JawLength=30.5 JawPlan=12.25 Length=120 OD=65 InnerDia=20
+text
+NMAX G50 S2500
+N000 G00 X500 Z500
+N000 CALL OUGC  (GRAPHIC DATA)
+	
+	
+NEND M02
+end
+
 case graphicData.outsideGripMainSpindle GraphicData
 state
 material PZero=0 JawLength=20 JawPlan=15 Length=100 MaterialOD=60
