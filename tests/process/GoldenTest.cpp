@@ -40,8 +40,9 @@ Golden Malformed(const QString& file, int line, const QString& why)
 QList<Golden> ReadGoldenFile(const QString& path)
 {
     const QString file = QFileInfo(path).fileName();
-    QFile in(path); // one that cannot be read has no cases
-    in.open(QIODevice::ReadOnly);
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        return {Malformed(file, 0, QStringLiteral("cannot be read"))};
     const QList<QByteArray> lines = in.readAll().split('\n');
     QList<Golden> cases;
     Golden c;
