@@ -22,21 +22,6 @@ class CutConditionsTest : public QObject
 
     QTemporaryDir m_dir;
 
-    QString write(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = m_dir.filePath(name);
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return path;
-    }
-
-    void load(Module1& m, const QByteArray& bytes)
-    {
-        m.gCsvFileName = write(u"T.CSV"_qs, bytes);
-        LoadCuttingConditions(m);
-    }
-
 private slots:
     void fields_data()
     {
@@ -67,67 +52,53 @@ private slots:
         QTEST(CutConditionFields(line), "expected");
     }
 
-    void readsAtMost34Rows()
+    // A file loaded over a table whose rows all hold "old"; the cells as "row.column=text" after.
+    void load_data()
     {
-        Module1 m;
-        m.gCutCond[35][3] = u"keep"_qs;
-        QByteArray bytes = kHeader;
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("cells");
+        QByteArray rows = kHeader;
         for (int r = 1; r <= 36; ++r)
-            bytes += row(r, QByteArray::number(r).constData());
-        load(m, bytes);
-        QCOMPARE(m.gCutCond[34][3], u"34"_qs);
-        QCOMPARE(m.gCutCond[34][2], u"P34"_qs);
-        QCOMPARE(m.gCutCond[35][3], u"keep"_qs);
-        QVERIFY(m.gCutCond[0][3].isEmpty());
-        QVERIFY(m.gCutCond[1][0].isEmpty());
-    }
-
-    void shorterFileKeepsHigherRowsOfLongerOne()
-    {
-        Module1 m;
-        load(m, kHeader + row(1, "1") + row(2, "2") + row(3, "3"));
-        load(m, kHeader + row(1, "9"));
-        QCOMPARE(m.gCutCond[1][3], u"9"_qs);
-        QCOMPARE(m.gCutCond[3][3], u"3"_qs);
-    }
-
-    void shortLineNeverBorrowsFromNextLine()
-    {
-        Module1 m;
-        load(m, kHeader + "1,Drill,5,0\r\n" + row(2, "6"));
-        QCOMPARE(m.gCutCond[1][4], u"0"_qs);
-        QVERIFY(m.gCutCond[1][5].isEmpty());
-        QVERIFY(m.gCutCond[1][12].isEmpty());
-        QCOMPARE(m.gCutCond[2][1], u"2"_qs);
-        QCOMPARE(m.gCutCond[2][3], u"6"_qs);
-    }
-
-    void blankLineIsAnEmptyRowAndKeepsLaterRowsInPlace()
-    {
-        Module1 m;
-        m.gCutCond[2][3] = u"old"_qs;
-        load(m, kHeader + row(1, "1") + "\r\n" + row(3, "3") + "\r\n\r\n");
-        QVERIFY(m.gCutCond[2][3].isEmpty());
-        QCOMPARE(m.gCutCond[3][3], u"3"_qs);
+            rows += row(r, QByteArray::number(r).constData());
+        QTest::newRow("readsAtMost34Rows")
+            << rows << QStringList {"34.3=34", "34.2=P34", "35.3=old", "0.3=old", "1.0=old"};
+        QTest::newRow("shorterFileKeepsHigherRows")
+            << kHeader + row(1, "9") << QStringList {"1.3=9", "2.3=old"};
+        QTest::newRow("shortLineNeverBorrowsFromNextLine") << kHeader + "1,Drill,5,0\r\n"
+                + row(2, "6") << QStringList {"1.4=0", "1.5=", "1.12=", "2.1=2", "2.3=6"};
         // The blank lines at the end are no rows.
-        QVERIFY(m.gCutCond[4][3].isEmpty());
+        QTest::newRow("blankLineIsAnEmptyRowAndKeepsLaterRowsInPlace") << kHeader + row(1, "1")
+                + "\r\n" + row(3, "3") + "\r\n\r\n" << QStringList {"2.3=", "3.3=3", "4.3=old"};
+        QTest::newRow("unixLineEnds")
+            << QByteArray("h1\nh2\n1,a,4,0,1\n2,b,5,0,1") << QStringList {"2.3=5"};
+        QTest::newRow("oldMacLineEnds")
+            << QByteArray("h1\rh2\r1,a,8,0,1\r") << QStringList {"1.3=8"};
+        QTest::newRow("headerOnlyChangesNothing") << kHeader << QStringList {"1.3=old"};
     }
-
-    void unixAndOldMacLineEnds()
+    void load()
     {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, cells);
         Module1 m;
-        load(m, "h1\nh2\n1,a,4,0,1\n2,b,5,0,1");
-        QCOMPARE(m.gCutCond[2][3], u"5"_qs);
-        load(m, "h1\rh2\r1,a,8,0,1\r");
-        QCOMPARE(m.gCutCond[1][3], u"8"_qs);
+        for (auto& tableRow : m.gCutCond)
+            tableRow.fill(u"old"_qs);
+        m.gCsvFileName = m_dir.filePath(u"T.CSV"_qs);
+        QFile file(m.gCsvFileName);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        LoadCuttingConditions(m);
+        for (const QString& cell : cells) {
+            const int row = cell.section(u'.', 0, 0).toInt();
+            const int column = cell.section(u'.', 1).section(u'=', 0, 0).toInt();
+            QCOMPARE(cell.section(u'=', 0, 0) + u'=' + m.gCutCond[row][column], cell);
+        }
     }
 
-    void unreadableOrHeaderOnlyFileChangesNothing()
+    void unreadableFileChangesNothing()
     {
         Module1 m;
         m.gCutCond[1][3] = u"5"_qs;
-        for (const QString& file : {m_dir.filePath(u"missing.csv"_qs), QString(), m_dir.path(),
-                 write(u"T.CSV"_qs, kHeader)}) {
+        for (const QString& file : {m_dir.filePath(u"missing.csv"_qs), QString(), m_dir.path()}) {
             m.gCsvFileName = file;
             LoadCuttingConditions(m);
         }
