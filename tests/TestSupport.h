@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFileDialog>
+#include <QHash>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
@@ -83,3 +84,25 @@ QString SettingsFile();
     }
 
 void PrepareTestEnvironment();
+
+// The rows of a data file in the tests folder (such as "common/BasicRows.txt"): one row a line,
+// its fields split at '|' and trimmed. A field in double quotes keeps its blanks; the escapes
+// \r \n \t \| \\ and \xHH (a character code) stand for what cannot be written plainly. Blank
+// lines and lines starting with # are comments.
+QList<QStringList> DataRows(const QString& file, QList<int>* lineNumbers = nullptr);
+// One test row per data row, named "file:line", with its fields as the QStringList column "row".
+void AddDataRows(const QString& file);
+
+// A function under test for data rows: how many fields it takes, and the fields it gives back.
+struct DataRule
+{
+    int inputs;
+    std::function<QStringList(const QStringList&)> run;
+};
+// Runs the current data row: its first field names the rule, the next fields go in, and the rest
+// must come out ("error N" for the run-time error the rule raises).
+void RunDataRow(const QHash<QString, DataRule>& rules);
+
+// Compares a listing line by line with a golden file in the tests folder; when they differ, the
+// listing is also written to the working folder as the file's name with ".actual" for a diff.
+void CompareWithFile(const QStringList& listing, const QString& file);
