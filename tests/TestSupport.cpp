@@ -244,7 +244,9 @@ QList<QStringList> DataRows(const QString& file, QList<int>* lineNumbers)
             continue;
         QStringList fields {QString()};
         for (qsizetype i = 0; i < line.size(); ++i) {
-            if (line[i] == u'|') {
+            if (line[i] == u'|' || QStringView(line).mid(i, 2) == u"=>") {
+                if (line[i] == u'=')
+                    fields << u"=>"_qs, ++i;
                 fields << QString();
                 continue;
             }
@@ -252,6 +254,9 @@ QList<QStringList> DataRows(const QString& file, QList<int>* lineNumbers)
             if (line[i] == u'\\' && i + 1 < line.size())
                 fields.last() += line[++i];
         }
+        if (fields.size() > 1 && fields.last().trimmed().isEmpty()
+            && fields[fields.size() - 2] == u"=>")
+            fields.removeLast();
         for (QString& field : fields)
             field = unescaped(field);
         rows << fields;
@@ -274,12 +279,13 @@ void AddDataRows(const QString& file)
 void RunDataRow(const QHash<QString, DataRule>& rules)
 {
     QFETCH(QStringList, row);
+    const qsizetype arrow = row.indexOf(u"=>"_qs);
     const DataRule rule = rules.value(row.value(0));
-    QVERIFY2(rule.run, "no rule of that name");
+    QVERIFY2(rule && arrow > 0, "no rule of that name, or no => in the row");
     QStringList out;
-    if (const int error = RuntimeErrorOf([&] { out = rule.run(row.mid(1, rule.inputs)); }))
+    if (const int error = RuntimeErrorOf([&] { out = rule(row.mid(1, arrow - 1)); }))
         out = QStringList {u"error %1"_qs.arg(error)};
-    QCOMPARE(out, row.mid(1 + rule.inputs));
+    QCOMPARE(out, row.mid(arrow + 1));
 }
 
 void CompareWithFile(const QStringList& listing, const QString& file)

@@ -86,21 +86,18 @@ QString SettingsFile();
 void PrepareTestEnvironment();
 
 // The rows of a data file in the tests folder (such as "common/BasicRows.txt"): one row a line,
-// its fields split at '|' and trimmed. A field in double quotes keeps its blanks; the escapes
-// \r \n \t \| \\ and \xHH (a character code) stand for what cannot be written plainly. Blank
-// lines and lines starting with # are comments.
+// its fields split at '|' and trimmed; "=>" ends a field too and is kept as a field of its own.
+// A field in double quotes keeps its blanks; the escapes \r \n \t \| \\ and \xHH (a character
+// code) stand for what cannot be written plainly. Blank lines and lines starting with # are
+// comments.
 QList<QStringList> DataRows(const QString& file, QList<int>* lineNumbers = nullptr);
 // One test row per data row, named "file:line", with its fields as the QStringList column "row".
 void AddDataRows(const QString& file);
 
-// A function under test for data rows: how many fields it takes, and the fields it gives back.
-struct DataRule
-{
-    int inputs;
-    std::function<QStringList(const QStringList&)> run;
-};
-// Runs the current data row: its first field names the rule, the next fields go in, and the rest
-// must come out ("error N" for the run-time error the rule raises).
+// A function under test for rows "rule | in | in => out | out": what it gives for the inputs.
+using DataRule = std::function<QStringList(const QStringList&)>;
+// Runs the current data row with the rule its first field names; "error N" stands for the
+// run-time error the rule raises.
 void RunDataRow(const QHash<QString, DataRule>& rules);
 
 // Compares a listing line by line with a golden file in the tests folder; when they differ, the

@@ -9,19 +9,18 @@ namespace {
 using In = const QStringList&;
 using Out = QStringList;
 const QHash<QString, DataRule> rules = {
-    {"CommandLinePath", {1, [](In in) -> Out { return {CommandLinePath(in[0])}; }}},
-    {"DialogFilter", {1, [](In in) -> Out { return {DialogFilter(in[0])}; }}},
+    {"CommandLinePath", [](In in) -> Out { return {CommandLinePath(in[0])}; }},
+    {"DialogFilter", [](In in) -> Out { return {DialogFilter(in[0])}; }},
     {"TileRects",
-        {3,
-            [](In in) -> Out {
-                const QStringList a = in[1].split(u' ');
-                const QRect area(a[0].toInt(), a[1].toInt(), a[2].toInt(), a[3].toInt());
-                Out rects;
-                for (const QRect& r : TileRects(in[0].toInt(), area,
-                         in[2] == u"Vertical" ? Tiling::Vertical : Tiling::Horizontal))
-                    rects << u"%1 %2 %3 %4"_qs.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-                return rects;
-            }}},
+        [](In in) -> Out {
+            const QStringList a = in[1].split(u' ');
+            const QRect area(a[0].toInt(), a[1].toInt(), a[2].toInt(), a[3].toInt());
+            Out rects;
+            for (const QRect& r : TileRects(in[0].toInt(), area,
+                     in[2] == u"Vertical" ? Tiling::Vertical : Tiling::Horizontal))
+                rects << u"%1 %2 %3 %4"_qs.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+            return rects;
+        }},
 };
 } // namespace
 

@@ -35,32 +35,30 @@ Variant variant(const QStringList& in)
 using In = const QStringList&;
 using Out = QStringList;
 const QHash<QString, DataRule> rules = {
-    {"Val", {1, [](In in) -> Out { return {shown(Val(in[0]))}; }}},
-    {"Int", {1, [](In in) -> Out { return {shown(Int(number(in[0])))}; }}},
-    {"Fix", {1, [](In in) -> Out { return {shown(Fix(number(in[0])))}; }}},
-    {"NumberText", {1, [](In in) -> Out { return {NumberText(number(in[0]))}; }}},
-    {"Str", {1, [](In in) -> Out { return {Str(number(in[0]))}; }}},
-    {"Divide", {2, [](In in) -> Out { return {shown(Divide(number(in[0]), number(in[1])))}; }}},
-    {"ErrorTitle", {1, [](In in) -> Out { return {ErrorTitle(in[0].toInt())}; }}},
-    {"ErrorMessage", {1, [](In in) -> Out { return {ErrorMessage(in[0].toInt())}; }}},
-    {"toNumber", {2, [](In in) -> Out { return {shown(variant(in).toNumber())}; }}},
-    {"toBool", {2, [](In in) -> Out { return {variant(in).toBool() ? "true" : "false"}; }}},
-    {"toText", {2, [](In in) -> Out { return {variant(in).toText()}; }}},
+    {"Val", [](In in) -> Out { return {shown(Val(in[0]))}; }},
+    {"Int", [](In in) -> Out { return {shown(Int(number(in[0])))}; }},
+    {"Fix", [](In in) -> Out { return {shown(Fix(number(in[0])))}; }},
+    {"NumberText", [](In in) -> Out { return {NumberText(number(in[0]))}; }},
+    {"Str", [](In in) -> Out { return {Str(number(in[0]))}; }},
+    {"Divide", [](In in) -> Out { return {shown(Divide(number(in[0]), number(in[1])))}; }},
+    {"ErrorTitle", [](In in) -> Out { return {ErrorTitle(in[0].toInt())}; }},
+    {"ErrorMessage", [](In in) -> Out { return {ErrorMessage(in[0].toInt())}; }},
+    {"toNumber", [](In in) -> Out { return {shown(variant(in).toNumber())}; }},
+    {"toBool", [](In in) -> Out { return {variant(in).toBool() ? "true" : "false"}; }},
+    {"toText", [](In in) -> Out { return {variant(in).toText()}; }},
     // The floored value is stored back into the number.
     {"FormatNc",
-        {1,
-            [](In in) -> Out {
-                double v = number(in[0]);
-                return {FormatNc(v), shown(v)};
-            }}},
+        [](In in) -> Out {
+            double v = number(in[0]);
+            return {FormatNc(v), shown(v)};
+        }},
     {"FormatTwoDigit",
-        {1,
-            [](In in) -> Out {
-                double v = number(in[0]);
-                return {FormatTwoDigit(v)};
-            }}},
+        [](In in) -> Out {
+            double v = number(in[0]);
+            return {FormatTwoDigit(v)};
+        }},
     {"SpindleSpeed",
-        {2, [](In in) -> Out { return {shown(SpindleSpeed(number(in[0]), number(in[1])))}; }}},
+        [](In in) -> Out { return {shown(SpindleSpeed(number(in[0]), number(in[1])))}; }},
 };
 } // namespace
 
