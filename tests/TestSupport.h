@@ -100,6 +100,7 @@ using DataRule = std::function<QStringList(const QStringList&)>;
 // run-time error the rule raises.
 void RunDataRow(const QHash<QString, DataRule>& rules);
 
-// Compares a listing line by line with a golden file in the tests folder; when they differ, the
-// listing is also written to the working folder as the file's name with ".actual" for a diff.
+// Compares a listing line by line with a golden file in the tests folder, whose lines starting
+// with # are comments; when they differ, the listing is also written to the working folder as
+// the file's name with ".actual" for a diff.
 void CompareWithFile(const QStringList& listing, const QString& file);
