@@ -164,13 +164,15 @@ private slots:
     {
         trigger("mnuFileNew");
         typeInto(u"unsaved"_qs);
+        trigger("mnuFileNew");
         trigger("mnuWindowCascade");
         ModalScript script;
         script.answerMessage(QMessageBox::Cancel);
         trigger("mnuFileExit");
         QVERIFY(m_main->isVisible());
-        QCOMPARE(m_main->documents().size(), 1);
+        QCOMPARE(m_main->documents().size(), 2);
         QVERIFY(!QSettings(SettingsFile(), QSettings::IniFormat).contains(u"Settings/MainLeft"_qs));
+        CloseActiveDocumentDiscardingChanges();
         CloseActiveDocumentDiscardingChanges();
 
         const QString a = file(u"a.min"_qs), b = file(u"b.min"_qs);
