@@ -204,3 +204,97 @@ QStringList Properties(QWidget* form, const QStringList& entries)
     }
     return actual;
 }
+
+namespace {
+QString testsFile(const QString& file)
+{
+    return QStringLiteral(CORVANE_TESTS_DIR "/") + file;
+}
+
+QString unescaped(QString field)
+{
+    field = field.trimmed();
+    if (field.size() >= 2 && field.startsWith(u'"') && field.endsWith(u'"'))
+        field = field.mid(1, field.size() - 2);
+    QString out;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const QChar c = field[i] == u'\\' && i + 1 < field.size() ? field[++i] : QChar();
+        if (c == u'x') {
+            out += QChar(field.mid(i + 1, 2).toUShort(nullptr, 16));
+            i += 2;
+        } else if (c.isNull()) {
+            out += field[i];
+        } else {
+            out += c == u'r' ? u'\r' : c == u'n' ? u'\n' : c == u't' ? u'\t' : c;
+        }
+    }
+    return out;
+}
+} // namespace
+
+QList<QStringList> DataRows(const QString& file, QList<int>* lineNumbers)
+{
+    QList<QStringList> rows;
+    const QStringList lines = QString::fromUtf8(ReadBytes(testsFile(file))).split(u'\n');
+    if (lines.size() < 2)
+        qWarning("no data rows in %s", qPrintable(file));
+    for (int n = 0; n < lines.size(); ++n) {
+        const QString& line = lines[n];
+        if (line.trimmed().isEmpty() || line.startsWith(u'#'))
+            continue;
+        QStringList fields {QString()};
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            if (line[i] == u'|' || QStringView(line).mid(i, 2) == u"=>") {
+                if (line[i] == u'=')
+                    fields << u"=>"_qs, ++i;
+                fields << QString();
+                continue;
+            }
+            fields.last() += line[i];
+            if (line[i] == u'\\' && i + 1 < line.size())
+                fields.last() += line[++i];
+        }
+        if (fields.size() > 1 && fields.last().trimmed().isEmpty()
+            && fields[fields.size() - 2] == u"=>")
+            fields.removeLast();
+        for (QString& field : fields)
+            field = unescaped(field);
+        rows << fields;
+        if (lineNumbers)
+            *lineNumbers << n + 1;
+    }
+    return rows;
+}
+
+void AddDataRows(const QString& file)
+{
+    QTest::addColumn<QStringList>("row");
+    QList<int> numbers;
+    const QList<QStringList> rows = DataRows(file, &numbers);
+    const QString name = file.section(u'/', -1);
+    for (int i = 0; i < rows.size(); ++i)
+        QTest::addRow("%s:%d %s", qPrintable(name), numbers[i], qPrintable(rows[i][0])) << rows[i];
+}
+
+void RunDataRow(const QHash<QString, DataRule>& rules)
+{
+    QFETCH(QStringList, row);
+    const qsizetype arrow = row.indexOf(u"=>"_qs);
+    const DataRule rule = rules.value(row.value(0));
+    QVERIFY2(rule && arrow > 0, "no rule of that name, or no => in the row");
+    QStringList out;
+    if (const int error = RuntimeErrorOf([&] { out = rule(row.mid(1, arrow - 1)); }))
+        out = QStringList {u"error %1"_qs.arg(error)};
+    QCOMPARE(out, row.mid(arrow + 1));
+}
+
+void CompareWithFile(const QStringList& listing, const QString& file)
+{
+    QString text = QString::fromUtf8(ReadBytes(testsFile(file)));
+    text.chop(text.endsWith(u'\n') ? 1 : 0);
+    QStringList golden = text.split(u'\n');
+    golden.removeIf([](const QString& line) { return line.startsWith(u'#'); });
+    if (listing != golden)
+        WriteBytes(file.section(u'/', -1) + u".actual"_qs, (listing.join(u'\n') + u'\n').toUtf8());
+    QCOMPARE(listing, golden);
+}

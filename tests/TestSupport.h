@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFileDialog>
+#include <QHash>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
@@ -83,3 +84,23 @@ QString SettingsFile();
     }
 
 void PrepareTestEnvironment();
+
+// The rows of a data file in the tests folder (such as "common/BasicRows.txt"): one row a line,
+// its fields split at '|' and trimmed; "=>" ends a field too and is kept as a field of its own.
+// A field in double quotes keeps its blanks; the escapes \r \n \t \| \\ and \xHH (a character
+// code) stand for what cannot be written plainly. Blank lines and lines starting with # are
+// comments.
+QList<QStringList> DataRows(const QString& file, QList<int>* lineNumbers = nullptr);
+// One test row per data row, named "file:line", with its fields as the QStringList column "row".
+void AddDataRows(const QString& file);
+
+// A function under test for rows "rule | in | in => out | out": what it gives for the inputs.
+using DataRule = std::function<QStringList(const QStringList&)>;
+// Runs the current data row with the rule its first field names; "error N" stands for the
+// run-time error the rule raises.
+void RunDataRow(const QHash<QString, DataRule>& rules);
+
+// Compares a listing line by line with a golden file in the tests folder, whose lines starting
+// with # are comments; when they differ, the listing is also written to the working folder as
+// the file's name with ".actual" for a diff.
+void CompareWithFile(const QStringList& listing, const QString& file);

@@ -42,30 +42,27 @@ private slots:
         QVERIFY(!ActiveText()->DataChanged());
     }
 
-    void openAndSaveUnchangedIsByteForByte_data()
+    // Unchanged, and after an edit undone by hand, every byte stays: line ends of every kind,
+    // Shift_JIS and bytes no encoding reads.
+    void openAndSaveIsByteForByte()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("crlfProgram") << QByteArray("O1234\r\nN001 G00 X200 Z50\r\nN002 M02\r\n");
-        QTest::newRow("mixedLineEnds") << QByteArray("A\nB\rC\r\nD");
-        QTest::newRow("shiftJisComment") << QByteArray("(\x8A\x4F\x8C\x61)\r\n");
-        QTest::newRow("arbitraryBytes") << QByteArray("\xFF\x00\x80\r\n\x81", 6);
-    }
-    void openAndSaveUnchangedIsByteForByte()
-    {
-        QFETCH(QByteArray, bytes);
         const QString path = file(u"roundtrip.min"_qs);
-        WriteBytes(path, bytes);
-        QVERIFY(m_main->files()->OpenFile(path));
-        trigger("mnuFileSave");
-        QCOMPARE(ReadBytes(path), bytes);
-        // And after an edit that is undone by hand, the rest stays untouched too.
-        ActiveText()->setSelStart(0);
-        typeInto(u"X"_qs);
-        ActiveText()->setSelStart(0);
-        ActiveText()->setSelLength(1);
-        typeInto(QString());
-        trigger("mnuFileSave");
-        QCOMPARE(ReadBytes(path), bytes);
+        for (const QByteArray& bytes :
+            {QByteArray("O1234\r\nN001 G00 X200 Z50\r\nN002 M02\r\n"), QByteArray("A\nB\rC\r\nD"),
+                QByteArray("(\x8A\x4F\x8C\x61)\r\n"), QByteArray("\xFF\x00\x80\r\n\x81", 6)}) {
+            WriteBytes(path, bytes);
+            QVERIFY(m_main->files()->OpenFile(path));
+            trigger("mnuFileSave");
+            QCOMPARE(ReadBytes(path), bytes);
+            ActiveText()->setSelStart(0);
+            typeInto(u"X"_qs);
+            ActiveText()->setSelStart(0);
+            ActiveText()->setSelLength(1);
+            typeInto(QString());
+            trigger("mnuFileSave");
+            QCOMPARE(ReadBytes(path), bytes);
+            CloseActiveDocumentDiscardingChanges();
+        }
     }
 
     void saveWritesToTheFileNotToItsUpperCaseCaption()
@@ -86,23 +83,18 @@ private slots:
     {
         trigger("mnuFileNew");
         typeInto(u"O7\r\n"_qs);
-        {
-            // A cancelled dialog writes nothing.
-            ModalScript script;
-            script.chooseFile(QString());
-            trigger("mnuFileSaveAs");
-        }
+        const QString path = file(u"named.min"_qs);
+        ModalScript script;
+        script.chooseFile(QString()); // a cancelled dialog writes nothing
+        trigger("mnuFileSaveAs");
         QVERIFY(ActiveText()->DataChanged());
         QCOMPARE(caption(), u"Untitled1"_qs);
         QVERIFY(m_main->files()->recentFile(1).isEmpty());
-        const QString path = file(u"named.min"_qs);
-        ModalScript script;
         script.chooseFile(path);
         trigger("mnuFileSave");
         QCOMPARE(ReadBytes(path), QByteArray("O7\r\n"));
-        QCOMPARE(caption(), path.toUpper());
-        QCOMPARE(m_main->files()->recentFile(1), path);
-        QCOMPARE(module1().gSavePathName, m_dir.path());
+        QCOMPARE((QStringList {caption(), m_main->files()->recentFile(1), module1().gSavePathName}),
+            (QStringList {path.toUpper(), path, m_dir.path()}));
     }
 
     void failedSaveSaysSoAndKeepsTheOldFile()
@@ -118,86 +110,57 @@ private slots:
         QCOMPARE(Said(script.messages()), QStringList {"Corvane|Can not save."});
         QCOMPARE(ReadBytes(path), QByteArray("old\r\n"));
         QVERIFY(ActiveText()->DataChanged());
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     }
 
+    // A path that cannot be read leaves no window behind.
     void openRefusesFilesAbove65000BytesAndUnreadableOnes()
     {
-        const QString fits = file(u"fits.min"_qs);
-        const QString tooBig = file(u"toobig.min"_qs);
         const QString folder = file(u"afolder.min"_qs);
-        WriteBytes(fits, QByteArray(65000, 'A'));
-        WriteBytes(tooBig, QByteArray(65001, 'A'));
+        WriteBytes(file(u"fits.min"_qs), QByteArray(65000, 'A'));
+        WriteBytes(file(u"toobig.min"_qs), QByteArray(65001, 'A'));
         QDir().mkpath(folder);
         ModalScript script;
-        script.chooseFile(fits).chooseFile(tooBig).answerMessage(QMessageBox::Ok);
+        script.chooseFile(file(u"fits.min"_qs))
+            .chooseFile(file(u"toobig.min"_qs))
+            .answerMessage(QMessageBox::Ok)
+            .answerMessage(QMessageBox::Ok);
         trigger("mnuFileOpen");
         QCOMPARE(module1().gOpenPathName, m_dir.path());
         trigger("mnuFileOpen");
-        script.answerMessage(QMessageBox::Ok);
         QVERIFY(!m_main->files()->OpenFile(folder));
-        QCOMPARE(script.messages().size(), 2);
-        QCOMPARE(script.messages()[0].text, u"This file size is too big, can not open."_qs);
-        // A path that cannot be read leaves no window behind.
-        QCOMPARE(script.messages()[1].text, folder + u"  file が Open けません."_qs);
+        QCOMPARE(Said(script.messages()),
+            (QStringList {"Corvane|This file size is too big, can not open.",
+                u"Corvane|"_qs + folder + u"  file が Open けません."_qs}));
         QCOMPARE(m_main->documents().size(), 1);
     }
 
-    void closeCommandAnsweredNoAsksAgainThenCloses()
-    {
-        trigger("mnuFileNew");
-        typeInto(u"X"_qs);
-        ModalScript script;
-        script.answerMessage(QMessageBox::No).answerMessage(QMessageBox::No);
-        trigger("mnuFileClose");
-        QCOMPARE(script.messages().size(), 2);
-        QCOMPARE(script.messages()[0].text, u"The data is changed. Do you want save ?"_qs);
-        QCOMPARE(script.messages()[0].icon, QMessageBox::Warning);
-        QCOMPARE(script.messages()[1].text, u"[Untitled1] is changed,\r\n Do you want save ?"_qs);
-        QCOMPARE(script.messages()[1].title, u"Corvane Ver.2.20 for Miltrop"_qs);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(m_main->documents().isEmpty());
-    }
-
-    void closePromptCancelledOrSaveCancelledKeepsTheWindow()
+    // Cancel keeps the window, and so does a save dialog cancelled after Yes; the Close command
+    // answered No asks once more, then closes.
+    void closePromptsOfOneWindow()
     {
         trigger("mnuFileNew");
         typeInto(u"keep me"_qs);
-        {
-            ModalScript script;
-            script.answerMessage(QMessageBox::Cancel);
-            trigger("mnuFileClose");
-        }
-        QCOMPARE(m_main->documents().size(), 1);
-        {
-            // Yes on an untitled document, then the save dialog cancelled: the text stays.
-            ModalScript script;
-            script.answerMessage(QMessageBox::Yes).chooseFile(QString());
-            m_main->activeDocument()->close();
-        }
+        ModalScript script;
+        script.answerMessage(QMessageBox::Cancel);
+        trigger("mnuFileClose");
+        script.answerMessage(QMessageBox::Yes).chooseFile(QString());
+        m_main->activeDocument()->close();
         QCOMPARE(m_main->documents().size(), 1);
         QCOMPARE(ActiveText()->Text(), u"keep me"_qs);
+        script.answerMessage(QMessageBox::No).answerMessage(QMessageBox::No);
+        trigger("mnuFileClose");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(m_main->documents().isEmpty());
+        const QList<ModalScript::Message> said = script.messages().mid(2);
+        QCOMPARE(Said(said),
+            (QStringList {"Corvane|The data is changed. Do you want save ?",
+                "Corvane Ver.2.20 for Miltrop|[Untitled1] is changed,\r\n Do you want save ?"}));
+        QCOMPARE(said[0].icon, QMessageBox::Warning);
     }
 
-    void closePromptYesSavesThatWindowsText()
-    {
-        const QString a = file(u"a.min"_qs);
-        const QString b = file(u"b.min"_qs);
-        m_main->files()->OpenFile(a);
-        typeInto(u"text of a"_qs);
-        m_main->files()->OpenFile(b);
-        typeInto(u"text of b"_qs);
-        ModalScript script;
-        script.answerMessage(QMessageBox::Yes).answerMessage(QMessageBox::Yes);
-        CloseMain();
-        QCOMPARE(script.messages().size(), 2);
-        QVERIFY(script.messages()[0].text.startsWith(u'[' + a.toUpper() + u']'));
-        QCOMPARE(ReadBytes(a), QByteArray("text of a"));
-        QCOMPARE(ReadBytes(b), QByteArray("text of b"));
-        m_main = StartFresh();
-    }
-
-    void exitCancelledKeepsEverythingAndWritesNoSettings()
+    // Exit asks for every changed window: Yes saves that window's text; Cancel keeps everything
+    // and writes no settings.
+    void exitPrompts()
     {
         trigger("mnuFileNew");
         typeInto(u"unsaved"_qs);
@@ -209,6 +172,19 @@ private slots:
         QVERIFY(m_main->isVisible());
         QCOMPARE(m_main->documents().size(), 2);
         QVERIFY(!QSettings(SettingsFile(), QSettings::IniFormat).contains(u"Settings/MainLeft"_qs));
+        CloseActiveDocumentDiscardingChanges();
+        CloseActiveDocumentDiscardingChanges();
+
+        const QString a = file(u"a.min"_qs), b = file(u"b.min"_qs);
+        m_main->files()->OpenFile(a);
+        typeInto(u"text of a"_qs);
+        m_main->files()->OpenFile(b);
+        typeInto(u"text of b"_qs);
+        script.answerMessage(QMessageBox::Yes).answerMessage(QMessageBox::Yes);
+        CloseMain();
+        QCOMPARE(script.messages().size(), 3);
+        QVERIFY(script.messages()[1].text.startsWith(u'[' + a.toUpper() + u']'));
+        QCOMPARE(ReadBytes(a) + ReadBytes(b), QByteArray("text of atext of b"));
     }
 
     void recentFileThatVanishedIsCreatedEmpty()
@@ -229,8 +205,7 @@ private slots:
     void documentCommandsWithoutADocumentSayNotFileOpen()
     {
         trigger("mnuFileNew");
-        m_main->activeDocument()->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        CloseActiveDocumentDiscardingChanges();
         for (const char* command : {"mnuFileSave", "mnuFileSaveAs", "mnuFileClose", "mnuFilePrint",
                  "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "GcodeG04", "McodeSpindleM03",
                  "mnuGcodeMap(1)", "mnuSearchFind", "mnuSearchReplace", "mnuToolsSizeShift",

@@ -55,34 +55,11 @@ private slots:
         CloseMainDiscardingChanges();
     }
 
-    void everyDialogFitsASmallScreen_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<bool>("modal");
-        const auto row = [](const char* name, const char* command, const char* form, bool modal) {
-            QTest::newRow(name) << QString::fromLatin1(command) << QString::fromLatin1(form)
-                                << modal;
-        };
-        row("find", "mnuSearchFind", "frmFind", false);
-        row("replace", "mnuSearchReplace", "frmReplace", false);
-        row("dataChange", "mnuToolsSizeShift", "frmSizeShift", false);
-        row("arrange", "mnuToolsNumberArrange", "frmNumberArrange", false);
-        row("spindleSpeed", "mnuToolsrpm", "RPM", false);
-        row("lineAngle", "LineAngle", "frmLineAngle", false);
-        row("twoLines", "LineCircleLine", "frmLineRLine", false);
-        row("printSetting", "mnuFilePrinterSetup", "PrintSetting", true);
-        row("parameters", "ProcessSetup", "frmProcessSetup", true);
-        row("material", "ProcessUGC", "frmUGC", true);
-        row("drill", "ProcessDrillHss", "frmProcess", true);
-        row("about", "mnuHelpAbout", "frmAbout", true);
-        row("help", "CorvaneHelp", "frmHelp", false);
-    }
+    void everyDialogFitsASmallScreen_data() { AddDataRows(u"app/Dialogs.txt"_qs); }
     void everyDialogFitsASmallScreen()
     {
-        QFETCH(QString, command);
-        QFETCH(QString, form);
-        QFETCH(bool, modal);
+        QFETCH(QStringList, row);
+        const QString command = row[0], form = row[1];
         frmMain* main = StartFresh();
         main->action(u"mnuFileNew"_qs)->trigger();
         LoadCuttingConditions(module1()); // as the material input does before any process
@@ -93,7 +70,7 @@ private slots:
             QVERIFY2(w->width() <= 1024 && w->height() <= 740, qPrintable(form));
             keep(w, u"dialog-"_qs + form);
         };
-        if (modal) {
+        if (row[2] == u"modal") {
             ModalScript script;
             script.then([look](QWidget* w) {
                 look(w);

@@ -38,8 +38,6 @@ private slots:
         QCOMPARE((QList<int> {m.gScreenFontSize, m.gPrintFontSize, m.gPrinterOrientation,
                      m.gLeftMerge, m.gRightMerge, m.gPrintLineNo}),
             (QList<int> {14, 11, 1, 10, 0, 1}));
-        for (int i = 1; i <= 5; ++i)
-            QVERIFY(!main->action(u"mnuFileRecentFile(%1)"_qs.arg(i))->isVisible());
         QVERIFY(main->documents().isEmpty());
         CloseMain();
     }
@@ -128,30 +126,23 @@ private slots:
         CloseMain();
     }
 
-    void commandLineOpensItsFile_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("quoted");
-        QTest::addColumn<QByteArray>("bytes"); // null: no such file yet
-        QTest::newRow("quotedWithMoreBehind") << "with blank.min" << true << QByteArray("O9\r\n");
-        QTest::newRow("unquotedMissingIsCreated") << "new one.min" << false << QByteArray();
-        QTest::newRow("oversizedStillOpens") << "big.min" << false << QByteArray(100000, 'X');
-    }
+    // Quoted with more behind, unquoted and missing (created), and oversized (opened all the same).
     void commandLineOpensItsFile()
     {
-        QFETCH(QString, name);
-        QFETCH(bool, quoted);
-        QFETCH(QByteArray, bytes);
-        const QString path = file(name);
-        if (!bytes.isNull())
-            WriteBytes(path, bytes);
-        frmMain* main = StartFresh(quoted ? u'"' + path + u"\" --extra"_qs : path);
-        QVERIFY(QFile::exists(path));
-        QCOMPARE(main->documents().size(), 1);
-        QCOMPARE(main->activeDocument()->caption(), path.toUpper());
-        QCOMPARE(ActiveText()->Text(), QString::fromLatin1(bytes));
-        QVERIFY(main->menu(u"Gcode"_qs)->menuAction()->isVisible());
-        CloseMain();
+        for (const auto& [name, commandLine, bytes] :
+            {std::tuple {"with blank.min", "\"%1\" --extra", QByteArray("O9\r\n")},
+                {"new one.min", "%1", QByteArray()}, {"big.min", "%1", QByteArray(100000, 'X')}}) {
+            const QString path = file(QString::fromLatin1(name));
+            if (!bytes.isNull())
+                WriteBytes(path, bytes);
+            frmMain* main = StartFresh(QString::fromLatin1(commandLine).arg(path));
+            QVERIFY(QFile::exists(path));
+            QCOMPARE(main->documents().size(), 1);
+            QCOMPARE(main->activeDocument()->caption(), path.toUpper());
+            QCOMPARE(ActiveText()->Text(), QString::fromLatin1(bytes));
+            QVERIFY(main->menu(u"Gcode"_qs)->menuAction()->isVisible());
+            CloseMain();
+        }
     }
 };
 

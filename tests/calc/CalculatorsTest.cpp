@@ -64,42 +64,29 @@ private slots:
 
     void cleanup() { CloseMainDiscardingChanges(); }
 
-    void rpm_data()
-    {
-        QTest::addColumn<QString>("speed");
-        QTest::addColumn<QString>("diameter");
-        QTest::addColumn<QString>("inserted");
-        const auto row
-            = [](const char* name, const char* speed, const char* diameter, const char* inserted) {
-                  QTest::newRow(name) << QString::fromLatin1(speed) << QString::fromLatin1(diameter)
-                                      << QString::fromLatin1(inserted);
-              };
-        row("roundedDownToTens", "150", "30", "1590");
-        row("zeroSpeed", "0", "50", "0");
-        row("leadingNumbers", "150m/min", "30mm", "1590");
-        row("zeroDiameter_closesSilently", "100", "0", "");
-        row("emptyDiameter_closesSilently", "100", "", "");
-    }
+    // Speed, Enter, diameter, Enter: the speed rounded down to tens goes in at the caret; a
+    // diameter of 0 or none closes the form without a word.
     void rpm()
     {
-        QFETCH(QString, speed);
-        QFETCH(QString, diameter);
-        QFETCH(QString, inserted);
-        ActiveText()->setWholeText(u"S\r\n"_qs);
-        ActiveText()->setSelStart(1);
-        QPointer<QWidget> form = openForm(m_main, "mnuToolsrpm", "RPM");
-        QVERIFY(form);
-        QCOMPARE(form->windowTitle(), u"Speed cal."_qs);
-        QCOMPARE(QApplication::focusWidget(), field(form, "V"));
-        QTest::keyClicks(field(form, "V"), speed);
-        QTest::keyClick(field(form, "V"), Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), field(form, "Diameter"));
-        QTest::keyClicks(field(form, "Diameter"), diameter);
-        ModalScript script; // no message may appear
-        QTest::keyClick(field(form, "Diameter"), Qt::Key_Return);
-        QTRY_VERIFY(!form);
-        QCOMPARE(ActiveText()->Text(), u"S"_qs + inserted + u"\r\n"_qs);
-        QVERIFY(script.messages().isEmpty());
+        for (const auto& [speed, diameter, inserted] :
+            {std::tuple {"150", "30", "1590"}, {"0", "50", "0"}, {"150m/min", "30mm", "1590"},
+                {"100", "0", ""}, {"100", "", ""}}) {
+            ActiveText()->setWholeText(u"S\r\n"_qs);
+            ActiveText()->setSelStart(1);
+            QPointer<QWidget> form = openForm(m_main, "mnuToolsrpm", "RPM");
+            QVERIFY(form);
+            QCOMPARE(form->windowTitle(), u"Speed cal."_qs);
+            QCOMPARE(QApplication::focusWidget(), field(form, "V"));
+            QTest::keyClicks(field(form, "V"), QString::fromLatin1(speed));
+            QTest::keyClick(field(form, "V"), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), field(form, "Diameter"));
+            QTest::keyClicks(field(form, "Diameter"), QString::fromLatin1(diameter));
+            ModalScript script; // no message may appear
+            QTest::keyClick(field(form, "Diameter"), Qt::Key_Return);
+            QTRY_VERIFY(!form);
+            QCOMPARE(ActiveText()->Text(), u"S"_qs + QString::fromLatin1(inserted) + u"\r\n"_qs);
+            QVERIFY(script.messages().isEmpty());
+        }
     }
 
     void rpm_byShortcutAndToolBar_writesIntoTheDocumentActiveWhenOpened()
@@ -150,44 +137,30 @@ private slots:
         QTRY_VERIFY(!form);
     }
 
-    void lineAngle_completesAndInserts_data()
-    {
-        QTest::addColumn<QStringList>("typed"); // Text1 .. Text5, typed in this order
-        QTest::addColumn<QStringList>("shown"); // Text3, Text4, Text5 afterwards
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("inserted");
-        const auto row = [](const char* name, QStringList typed, QStringList shown,
-                             const char* button, const char* inserted) {
-            QTest::newRow(name) << typed << shown << QString::fromLatin1(button)
-                                << QString::fromLatin1(inserted);
-        };
-        row("z2FromAngle_bothWords", {"20", "0", "45", "40", ""}, {"45", "40", "10"}, "Command4",
-            "X40 Z10");
-        row("x2FromAngle_xWord", {"20", "0", "30", "", "10"}, {"30", "31.547", "10"}, "Command1",
-            "X31.547");
-        row("angleFromPoints_aWord", {"20", "0", "", "40", "-10"}, {"135", "40", "-10"}, "Command5",
-            "A135");
-        row("straightBack_180", {"20", "0", "", "20", "-10"}, {"180", "20", "-10"}, "Command3",
-            "Z-10");
-        row("zeroAngle_z2Kept", {"20", "0", "0", "40", ""}, {"0", "40", ""}, "Command4", "X40 Z");
-    }
+    // The fields typed in order, completed on leaving X2 or Z2, and the button that inserts.
     void lineAngle_completesAndInserts()
     {
-        QFETCH(QStringList, typed);
-        QFETCH(QStringList, shown);
-        QFETCH(QString, button);
-        QPointer<QWidget> form = openForm(m_main, "LineAngle", "frmLineAngle");
-        QVERIFY(form);
-        QCOMPARE(form->windowTitle(), u"Line-Angle"_qs);
-        for (int i = 0; i < 5; ++i)
-            if (!typed[i].isEmpty())
-                typeAndLeave(form, u"Text%1"_qs.arg(i + 1), typed[i]);
-        QCOMPARE((QStringList {field(form, "Text3")->text(), field(form, "Text4")->text(),
-                     field(form, "Text5")->text()}),
-            shown);
-        click(form, qPrintable(button));
-        QTRY_VERIFY(!form);
-        QTEST(ActiveText()->Text(), "inserted");
+        for (const auto& [typed, shown, button, inserted] :
+            {std::tuple {QStringList {"20", "0", "45", "40", ""}, QStringList {"45", "40", "10"},
+                 "Command4", "X40 Z10"},
+                {{"20", "0", "30", "", "10"}, {"30", "31.547", "10"}, "Command1", "X31.547"},
+                {{"20", "0", "", "40", "-10"}, {"135", "40", "-10"}, "Command5", "A135"},
+                {{"20", "0", "", "20", "-10"}, {"180", "20", "-10"}, "Command3", "Z-10"},
+                {{"20", "0", "0", "40", ""}, {"0", "40", ""}, "Command4", "X40 Z"}}) {
+            ActiveText()->setWholeText(QString());
+            QPointer<QWidget> form = openForm(m_main, "LineAngle", "frmLineAngle");
+            QVERIFY(form);
+            QCOMPARE(form->windowTitle(), u"Line-Angle"_qs);
+            for (int i = 0; i < 5; ++i)
+                if (!typed[i].isEmpty())
+                    typeAndLeave(form, u"Text%1"_qs.arg(i + 1), typed[i]);
+            QCOMPARE((QStringList {field(form, "Text3")->text(), field(form, "Text4")->text(),
+                         field(form, "Text5")->text()}),
+                shown);
+            click(form, button);
+            QTRY_VERIFY(!form);
+            QCOMPARE(ActiveText()->Text(), QString::fromLatin1(inserted));
+        }
     }
 
     void lineAngle_tabbingOnKeepsTypedX2_cancelUnloads()

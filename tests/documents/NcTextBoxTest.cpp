@@ -59,45 +59,21 @@ private slots:
         QCOMPARE(box.Text(), u"N000 G00 M09\r\n"_qs);
     }
 
-    // The prefix itself is the auto-number rule's test; here the key press and the caret.
-    void typingAndAutoNumber_data()
-    {
-        QTest::addColumn<bool>("autoNumber");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("caret");
-        QTest::addColumn<int>("key"); // 0: type the text
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("after");
-        const auto row = [](const char* name, bool autoNumber, const char* before, int caret,
-                             int key, const char* typed, const char* after) {
-            QTest::newRow(name) << autoNumber << QString::fromLatin1(before) << caret << key
-                                << QString::fromLatin1(typed) << QString::fromLatin1(after);
-        };
-        row("enterInsertsCrLf", false, "AB", 1, Qt::Key_Return, "", "A\r\nB");
-        row("addressGetsShortPrefix", true, "O1\r\n", 4, 0, "G", "O1\r\nN000 G");
-        row("firstLineGetsNothing", true, "", 0, 0, "G", "G");
-        row("midLineGetsNothing", true, "O1\r\nG0", 6, 0, "X", "O1\r\nG0X");
-        row("switchedOffNumbersNothing", false, "O1\r\n", 4, 0, "G", "O1\r\nG");
-        row("backspaceNumbersNothing", true, "O1\r\nG", 4, Qt::Key_Backspace, "", "O1G");
-    }
+    void typingAndAutoNumber_data() { AddDataRows(u"documents/Typing.txt"_qs); }
     void typingAndAutoNumber()
     {
-        QFETCH(bool, autoNumber);
-        QFETCH(QString, before);
-        QFETCH(int, caret);
-        QFETCH(int, key);
-        QFETCH(QString, typed);
-        module1().gAutoSeqNo = autoNumber;
+        QFETCH(QStringList, row);
+        module1().gAutoSeqNo = row[0] == u"on";
         NcTextBox box;
         box.show();
-        box.loadText(before);
-        box.setSelStart(caret);
-        if (key)
-            QTest::keyClick(&box, Qt::Key(key));
+        box.loadText(row[1]);
+        box.setSelStart(row[2].toInt());
+        if (row[3] == u"<Return>" || row[3] == u"<Backspace>")
+            QTest::keyClick(&box, row[3] == u"<Return>" ? Qt::Key_Return : Qt::Key_Backspace);
         else
-            QTest::keyClicks(&box, typed);
+            QTest::keyClicks(&box, row[3]);
         module1().gAutoSeqNo = false;
-        QTEST(box.Text(), "after");
+        QCOMPARE(box.Text(), row[5]);
     }
 };
 

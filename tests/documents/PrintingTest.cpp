@@ -5,7 +5,6 @@
 #include "documents/NcTextBox.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDate>
 #include <QFontDialog>
 #include <QLineEdit>
@@ -16,18 +15,11 @@
 #include <QTemporaryDir>
 
 namespace {
-// The output of pdftotext for one page, or a region of it (in points), line by line.
-QStringList pdfLines(const QString& pdf, int page, QRectF region = {})
+// The non-empty lines a poppler tool prints for the file, trimmed.
+QStringList poppler(const QString& tool, QStringList args)
 {
-    QStringList args
-        = {u"-layout"_qs, u"-f"_qs, QString::number(page), u"-l"_qs, QString::number(page)};
-    if (!region.isNull())
-        args << u"-x"_qs << QString::number(int(region.x())) << u"-y"_qs
-             << QString::number(int(region.y())) << u"-W"_qs << QString::number(int(region.width()))
-             << u"-H"_qs << QString::number(int(region.height()));
-    args << pdf << u"-"_qs;
     QProcess p;
-    p.start(u"pdftotext"_qs, args);
+    p.start(tool, args);
     p.waitForFinished();
     QStringList lines;
     for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n'))
@@ -36,21 +28,26 @@ QStringList pdfLines(const QString& pdf, int page, QRectF region = {})
     return lines;
 }
 
+// The text of one page, or a region of it (in points), line by line.
+QStringList pdfLines(const QString& pdf, int page, QRectF r = {})
+{
+    QStringList args
+        = {u"-layout"_qs, u"-f"_qs, QString::number(page), u"-l"_qs, QString::number(page)};
+    if (!r.isNull())
+        for (const auto& [option, value] :
+            {std::pair {"-x", r.x()}, {"-y", r.y()}, {"-W", r.width()}, {"-H", r.height()}})
+            args << QString::fromLatin1(option) << QString::number(int(value));
+    return poppler(u"pdftotext"_qs, args << pdf << u"-"_qs);
+}
+
 // A line of pdfinfo's report, such as "Pages" or "Page size".
 QString pdfInfo(const QString& pdf, const QString& key)
 {
-    QProcess p;
-    p.start(u"pdfinfo"_qs, {pdf});
-    p.waitForFinished();
-    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n'))
-        if (line.startsWith(key + u':'))
-            return line.mid(key.size() + 1).trimmed();
-    return {};
-}
-
-int pdfPages(const QString& pdf)
-{
-    return pdfInfo(pdf, u"Pages"_qs).toInt();
+    return poppler(u"pdfinfo"_qs, {pdf})
+        .filter(QRegularExpression(u'^' + key + u':'))
+        .value(0)
+        .section(u':', 1)
+        .trimmed();
 }
 
 // A program of numbered blocks with one comment too long for a printed line.
@@ -62,11 +59,6 @@ QStringList programLines(int count)
             u"N%1 G01 X%2 Z-%3 F0.2"_qs.arg(i, 4, 10, QLatin1Char('0')).arg(i * 1.5).arg(i));
     lines[40] = u"N0041 ("_qs + QString(160, u'L') + u')';
     return lines;
-}
-
-QString today()
-{
-    return QDate::currentDate().toString(u"yyyy.MM.dd"_qs);
 }
 
 // The printed body lines must be the program's lines in order, the long one in several pieces.
@@ -86,6 +78,14 @@ void clickLater(QWidget* form, const char* button)
 {
     QMetaObject::invokeMethod(
         form->findChild<QPushButton*>(QString::fromLatin1(button)), "click", Qt::QueuedConnection);
+}
+
+void chooseFont(QWidget* dialog, const QFont& font)
+{
+    auto* fonts = qobject_cast<QFontDialog*>(dialog);
+    QVERIFY(fonts);
+    fonts->setCurrentFont(font);
+    fonts->accept();
 }
 } // namespace
 
@@ -121,30 +121,23 @@ private slots:
     }
 
     void init() { m_main = StartFresh(); }
+    void cleanup() { CloseMainDiscardingChanges(); }
 
-    void cleanup()
-    {
-        for (frmDocument* doc : m_main->documents()) {
-            doc->txtText()->setDataChanged(false);
-            doc->close();
-        }
-    }
-
+    // Every page has the date, the caption and its number in the header.
     void oneColumn_everyLineAndHeaderOnEveryPage()
     {
         const QStringList program = programLines(120);
         newProgram(program);
         const QString pdf = printToPdf(u"one.pdf"_qs);
-        QVERIFY(!pdf.isEmpty());
-        const int pages = pdfPages(pdf);
+        const int pages = pdfInfo(pdf, u"Pages"_qs).toInt();
         QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
         QStringList body;
         for (int page = 1; page <= pages; ++page) {
-            const QStringList lines = pdfLines(pdf, page);
-            QVERIFY(lines.value(0).startsWith(today()));
-            QVERIFY(lines.value(0).contains(QLatin1String("Untitled1")));
-            QVERIFY(lines.value(0).endsWith(u"Page %1"_qs.arg(page)));
-            body += lines.mid(1);
+            const QString header = pdfLines(pdf, page).value(0);
+            QVERIFY(header.startsWith(QDate::currentDate().toString(u"yyyy.MM.dd"_qs)));
+            QVERIFY(header.contains(QLatin1String("Untitled1")));
+            QVERIFY(header.endsWith(u"Page %1"_qs.arg(page)));
+            body += pdfLines(pdf, page).mid(1);
         }
         compareBody(body, program);
         QCOMPARE(module1().gPrintPage, pages);
@@ -156,8 +149,7 @@ private slots:
         const QStringList program = programLines(150);
         newProgram(program);
         const QString pdf = printToPdf(u"two.pdf"_qs);
-        QVERIFY(!pdf.isEmpty());
-        const int pages = pdfPages(pdf);
+        const int pages = pdfInfo(pdf, u"Pages"_qs).toInt();
         QVERIFY(pages >= 2);
         // A4 with the 5 mm printable margin: column 2 starts 111 mm into the printable area, the
         // body four lines down, below the header and its rule.
@@ -174,7 +166,9 @@ private slots:
         compareBody(printed, program);
     }
 
-    void emptyProgram_cancelledDialogPrintsNothing_elseOnePageWithHeader()
+    // Ctrl+P with the dialog cancelled prints nothing; printed, the empty program is one page
+    // with its header.
+    void emptyProgram()
     {
         newProgram({});
         ActiveText()->setWholeText(QString());
@@ -187,60 +181,44 @@ private slots:
         QVERIFY(script.messages().isEmpty());
         QVERIFY(QDir(m_dir.path()).entryList(QDir::Files).filter(u"Untitled"_qs).isEmpty());
         const QString pdf = printToPdf(u"empty.pdf"_qs);
-        QCOMPARE(pdfPages(pdf), 1);
+        QCOMPARE(pdfInfo(pdf, u"Pages"_qs), u"1"_qs);
         QVERIFY(pdfLines(pdf, 1).value(0).endsWith(QLatin1String("Page 1")));
     }
 
-    void printSetting_data()
+    // Margins typed (not a number is 0, halves to the even neighbour) and the column choice are
+    // kept with OK (Command3) and dropped with Cancel (Command4).
+    void printSettingMarginsAndColumns()
     {
-        QTest::addColumn<QString>("left");
-        QTest::addColumn<QString>("right");
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QList<int>>("stored"); // left, right, columns
-        const auto row = [](const char* name, const char* left, const char* right,
-                             const char* option, const char* button, QList<int> stored) {
-            QTest::newRow(name) << QString::fromLatin1(left) << QString::fromLatin1(right)
-                                << QString::fromLatin1(option) << QString::fromLatin1(button)
-                                << stored;
-        };
-        row("okStores", "15", "5", "Option2", "Command3", {15, 5, 2});
-        row("notANumberIsZero", "abc", "7mm", "Option1", "Command3", {0, 7, 1});
-        row("roundedHalfToEven", "12.5", "3.5", "Option1", "Command3", {12, 4, 1});
-        row("cancelDiscards", "33", "44", "Option2", "Command4", {10, 0, 1});
-    }
-    void printSetting()
-    {
-        QFETCH(QString, left);
-        QFETCH(QString, right);
-        QFETCH(QString, option);
-        QFETCH(QString, button);
-        ModalScript script;
-        script.then([&](QWidget* form) {
-            const QStringList design = {"PrintSetting.windowTitle=Printer setting",
-                "Option1.checked=true", "Text1.text=10", "Text2.text=0"};
-            QCOMPARE(Properties(form, design), design);
-            form->findChild<QLineEdit*>(u"Text1"_qs)->setText(left);
-            form->findChild<QLineEdit*>(u"Text2"_qs)->setText(right);
-            form->findChild<QRadioButton*>(option)->setChecked(true);
-            clickLater(form, qPrintable(button));
-        });
-        m_main->action(u"mnuFilePrinterSetup"_qs)->trigger();
-        QCOMPARE(script.pendingSteps(), 0);
-        const Module1& m = module1();
-        QTEST((QList<int> {m.gLeftMerge, m.gRightMerge, m.gPrintLineNo}), "stored");
+        const QStringList design = {"PrintSetting.windowTitle=Printer setting",
+            "Option1.checked=true", "Text1.text=10", "Text2.text=0"};
+        for (const auto& [left, right, option, button, stored] :
+            {std::tuple {"15", "5", "Option2", "Command3", QList<int> {15, 5, 2}},
+                {"abc", "7mm", "Option1", "Command3", {0, 7, 1}},
+                {"12.5", "3.5", "Option1", "Command3", {12, 4, 1}},
+                {"33", "44", "Option2", "Command4", {10, 0, 1}}}) {
+            StartFresh();
+            ModalScript script;
+            script.then([&](QWidget* form) {
+                QCOMPARE(Properties(form, design), design);
+                form->findChild<QLineEdit*>(u"Text1"_qs)->setText(QString::fromLatin1(left));
+                form->findChild<QLineEdit*>(u"Text2"_qs)->setText(QString::fromLatin1(right));
+                form->findChild<QRadioButton*>(QString::fromLatin1(option))->setChecked(true);
+                clickLater(form, button);
+            });
+            MainForm()->action(u"mnuFilePrinterSetup"_qs)->trigger();
+            QCOMPARE(script.pendingSteps(), 0);
+            const Module1& m = module1();
+            QCOMPARE((QList<int> {m.gLeftMerge, m.gRightMerge, m.gPrintLineNo}), stored);
+        }
     }
 
-    void printSetting_fontAndOrientationStayAfterCancel()
+    // The font (Command2) and the page set-up (Command1) are kept even when the form is then
+    // cancelled; the next print comes out landscape, and both survive a restart.
+    void printSettingFontAndOrientationStayAfterCancel()
     {
         ModalScript script;
         script.then([](QWidget* form) { clickLater(form, "Command2"); })
-            .then([](QWidget* dialog) {
-                auto* fonts = qobject_cast<QFontDialog*>(dialog);
-                QVERIFY(fonts);
-                fonts->setCurrentFont(QFont(u"DejaVu Serif"_qs, 13));
-                fonts->accept();
-            })
+            .then([](QWidget* dialog) { chooseFont(dialog, QFont(u"DejaVu Serif"_qs, 13)); })
             .then([](QWidget* form) { clickLater(form, "Command1"); })
             .then([](QWidget* pageSetup) {
                 pageSetup->findChild<QRadioButton*>(u"landscape"_qs)->click();
@@ -254,19 +232,19 @@ private slots:
                      QString::number(m.gPrinterOrientation)}),
             (QStringList {"DejaVu Serif", "13", "2"}));
 
-        // The next print comes out landscape and survives a restart.
         newProgram({u"N0001 G00 X100"_qs});
         const QString pdf = printToPdf(u"landscape.pdf"_qs);
         QVERIFY2(pdfInfo(pdf, u"Page size"_qs).startsWith(QLatin1String("842 x 595")),
             qPrintable(pdfInfo(pdf, u"Page size"_qs)));
         QVERIFY(pdfLines(pdf, 1).contains(u"N0001 G00 X100"_qs));
-        cleanup();
-        CloseMain();
+        CloseMainDiscardingChanges();
         m_main = StartFresh(QString(), true);
         QCOMPARE(module1().gPrintFontName, u"DejaVu Serif"_qs);
         QCOMPARE(module1().gPrinterOrientation, 2);
     }
 
+    // The screen font reaches every open document (the family, size and style chosen) and new
+    // ones (the family and size kept); Cancel changes nothing.
     void screenFont_everyOpenDocumentAndNewOnes()
     {
         newProgram({u"A"_qs});
@@ -275,12 +253,9 @@ private slots:
         NcTextBox* second = ActiveText();
         ModalScript script;
         script.then([](QWidget* dialog) {
-            auto* fonts = qobject_cast<QFontDialog*>(dialog);
-            QVERIFY(fonts);
             QFont font(u"DejaVu Sans Mono"_qs, 16);
             font.setBold(true);
-            fonts->setCurrentFont(font);
-            fonts->accept();
+            chooseFont(dialog, font);
         });
         m_main->action(u"mnuFileFont"_qs)->trigger();
         const auto look = [](NcTextBox* text) {
@@ -289,14 +264,12 @@ private slots:
         };
         QCOMPARE(module1().gScreenFontName + u' ' + QString::number(module1().gScreenFontSize),
             u"DejaVu Sans Mono 16"_qs);
-        QCOMPARE(look(first), u"DejaVu Sans Mono 16 bold"_qs);
-        QCOMPARE(look(second), u"DejaVu Sans Mono 16 bold"_qs);
         newProgram({u"C"_qs});
-        QCOMPARE(look(ActiveText()), u"DejaVu Sans Mono 16"_qs);
+        QCOMPARE((QStringList {look(first), look(second), look(ActiveText())}),
+            (QStringList {
+                "DejaVu Sans Mono 16 bold", "DejaVu Sans Mono 16 bold", "DejaVu Sans Mono 16"}));
 
-        // Cancel changes nothing.
-        ModalScript cancel;
-        cancel.then([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+        script.then([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
         m_main->action(u"mnuFileFont"_qs)->trigger();
         QCOMPARE(module1().gScreenFontSize, 16);
         QCOMPARE(look(first), u"DejaVu Sans Mono 16 bold"_qs);
