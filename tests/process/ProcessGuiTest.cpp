@@ -86,31 +86,40 @@ private slots:
         QVERIFY(ActiveText()->Text().isEmpty());
     }
 
-    void parametersDialogAndItsDuomillLayout()
+    // The layout follows the Duomill switch; a box selects its text when it takes the focus.
+    // Cancel and the close box change and store nothing, but the menus follow the machine type.
+    void parametersDialogLayoutAndCancel()
     {
-        Answer(m_main, "ProcessSetup", [](QWidget* w) {
-            const QStringList turret
-                = {"frmProcessSetup.windowTitle=Parameter", "LabelApp.text=Turret Index Pos.",
-                    "Label1.text=Apploch Position", "LabelAppX.text=X", "Command1.text=O  K",
-                    "txtHomeX.visible=true", "txtHomeZ.visible=true", "LabelAppZ.visible=true",
-                    "AtcMacro.enabled=false", "H2.enabled=false", "TurretH.enabled=false"};
-            QCOMPARE(Properties(w, turret), turret);
-            // A box selects its text when it takes the focus.
-            auto* maxS = Control<QLineEdit>(w, "txtMaxS");
-            maxS->setFocus();
-            QTRY_COMPARE(maxS->selectedText(), u"2500"_qs);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), u"txtHomeX"_qs);
-            QTRY_COMPARE(Control<QLineEdit>(w, "txtHomeX")->selectedText(), u"500"_qs);
-            Click(w, "ChkDuomill");
-            const QStringList duomill = {"LabelAppX.text=G21 HP=4", "txtHomeX.visible=false",
-                "txtHomeZ.visible=false", "LabelAppZ.visible=false", "AtcMacro.enabled=true",
-                "M321.enabled=true", "M441.enabled=true", "TurretH.enabled=true"};
-            QCOMPARE(Properties(w, duomill), duomill);
-            Click(w, "ChkDuomill");
-            QCOMPARE(Properties(w, turret), turret);
-            Click(w, "Command2");
-        });
+        for (const bool duomill : {true, false}) { // cancelled, then closed by its close box
+            module1().gDuomill = duomill; // in memory only
+            Answer(m_main, "ProcessSetup", [duomill](QWidget* w) {
+                const QStringList duo = {"LabelAppX.text=G21 HP=4", "txtHomeX.visible=false",
+                    "txtHomeZ.visible=false", "LabelAppZ.visible=false", "AtcMacro.enabled=true",
+                    "M321.enabled=true", "M441.enabled=true", "TurretH.enabled=true"};
+                const QStringList turret
+                    = {"frmProcessSetup.windowTitle=Parameter", "LabelApp.text=Turret Index Pos.",
+                        "Label1.text=Apploch Position", "LabelAppX.text=X", "Command1.text=O  K",
+                        "txtHomeX.visible=true", "txtHomeZ.visible=true", "LabelAppZ.visible=true",
+                        "AtcMacro.enabled=false", "H2.enabled=false", "TurretH.enabled=false"};
+                QCOMPARE(Properties(w, duomill ? duo : turret), duomill ? duo : turret);
+                Click(w, "ChkDuomill");
+                QCOMPARE(Properties(w, duomill ? turret : duo), duomill ? turret : duo);
+                if (duomill) {
+                    auto* maxS = Control<QLineEdit>(w, "txtMaxS");
+                    maxS->setFocus();
+                    QTRY_COMPARE(maxS->selectedText(), u"2500"_qs);
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                    QCOMPARE(QApplication::focusWidget()->objectName(), u"txtHomeX"_qs);
+                    QTRY_COMPARE(Control<QLineEdit>(w, "txtHomeX")->selectedText(), u"500"_qs);
+                }
+                Type(w, "txtMaxS", "999");
+                duomill ? Click(w, "Command2") : void(w->close());
+            });
+            QCOMPARE(module1().gMaxS, 2500.0f);
+            QCOMPARE(module1().gDuomill.toBool(), duomill);
+            QVERIFY(storedParameters().startsWith(QLatin1String("MaxS= ")));
+            checkAtcItems(duomill, false);
+        }
     }
 
     // OK stores every parameter as the dialog holds it. Stored values come back at the next
@@ -171,23 +180,6 @@ private slots:
         QVERIFY(storedParameters().contains(QLatin1String("TurretType=2 AtcMacroType=M441")));
     }
 
-    // Cancel and the close box change and store nothing, but the menus follow the machine type.
-    void cancelAndCloseBoxChangeNothingButReapplyTheMenus()
-    {
-        for (const bool closeBox : {false, true}) {
-            module1().gDuomill = true; // in memory only
-            Answer(m_main, "ProcessSetup", [closeBox](QWidget* w) {
-                Type(w, "txtMaxS", "999");
-                Click(w, "ChkDuomill");
-                closeBox ? void(w->close()) : Click(w, "Command2");
-            });
-            QCOMPARE(module1().gMaxS, 2500.0f);
-            QVERIFY(module1().gDuomill.toBool());
-            QVERIFY(storedParameters().startsWith(QLatin1String("MaxS= ")));
-            checkAtcItems(true, false);
-        }
-    }
-
     void atcReadyRequestsAtTheCaret()
     {
         ActiveText()->setWholeText(u"AB"_qs);
@@ -238,8 +230,8 @@ private slots:
         QCOMPARE(QDir(module1().gCsvPathName).absolutePath(), QFileInfo(stainless).absolutePath());
     }
 
-    // Enter, the sketch line of the box with the focus, and the tailstock switch.
-    void materialKeysSketchAndTailstock()
+    // Enter, the sketch line of the box with the focus, the tailstock switch and the choices.
+    void materialKeysSketchAndChoices()
     {
         Answer(m_main, "ProcessUGC", [](QWidget* w) {
             // Enter in the jaw length moves on once it holds a value, and never closes the dialog.
@@ -280,30 +272,19 @@ private slots:
                     }
                 }
             }
-            // With the tailstock, the graphic data describe the centre.
-            Click(w, "Check1");
+            // The tailstock, the bore, the grip, the sub-spindle and the plan drawing reach the
+            // graphic data.
             typeBlank(w);
-            Type(w, "Text8", "30");
-            Type(w, "Text7", "40");
-            Type(w, "Text6", "6");
-            Click(w, "Command1");
-        });
-        QVERIFY(ActiveText()->Text().contains(Lines(
-            {"NOEX VTSDA=6 VTSDB=40", "NOEX VTSL=30 VWKR=0", "N000 CLEAR", "N000 DEF WORK"})));
-    }
-
-    // The bore, the grip, the sub-spindle and the plan drawing reach the graphic data.
-    void materialChoicesReachTheGraphicData()
-    {
-        Answer(m_main, "ProcessUGC", [](QWidget* w) {
-            typeBlank(w);
-            Type(w, "Text4", "30");
-            for (const char* choice : {"ID", "SubSpindle", "Check2", "Command1"})
+            for (const auto& [box, text] :
+                {std::pair {"Text4", "30"}, {"Text8", "30"}, {"Text7", "40"}, {"Text6", "6"}})
+                Type(w, box, text);
+            for (const char* choice : {"Check1", "ID", "SubSpindle", "Check2", "Command1"})
                 Click(w, choice);
         });
-        for (const char* line : {"NOEX VCHKX=30 VCHKZ=-100\r\n", "N000 DEF WORK[S]\r\n",
-                 "N000 PS RC,[0,0],[100,30],0\r\n", "N000 DEF WORKF[S]\r\n"})
-            QVERIFY2(ActiveText()->Text().contains(QLatin1String(line)), line);
+        QVERIFY(ActiveText()->Text().contains(Lines({"NOEX VCHKX=30 VCHKZ=-100",
+            "NOEX VCHKD=15 VCHKL=20", "NOEX VTSDA=6 VTSDB=40", "NOEX VTSL=30 VWKR=0", "N000 CLEAR",
+            "N000 DEF WORK[S]", "N000 PS RC,[0,0],[100,60]", "N000 PS RC,[0,0],[100,30],0",
+            "N000 END", "N000 DEF WORKF[S]"})));
     }
 
     // A new program as the user writes it: the material input puts the frame around the caret
