@@ -1,6 +1,5 @@
 #include "ProcessGuiSupport.h"
 #include "documents/NcTextBox.h"
-#include "process/frmProcess.h"
 #include "process/generators/ProcessMenu.h"
 
 #include <QApplication>
@@ -183,76 +182,60 @@ private slots:
     }
 
     // What the pictures leave out: the hint, the button and the switches, here pre-filled from a
-    // table row for reverse spindle and no coolant; Enter and the selection on focus.
-    void keysAndSwitches()
+    // table row for reverse spindle and no coolant; the spare end caption under EndZ; Enter and
+    // the selection on focus. Esc and the close box insert nothing, as Cancel does in the
+    // pictures, even after an accepted dialog before.
+    void keysSwitchesAndWaysOut()
     {
         QTemporaryDir dir;
         module1().gCsvFileName = dir.filePath(u"R.CSV"_qs);
         WriteBytes(module1().gCsvFileName, "h\r\nh\r\n1,Drill,7,1,0,20,0.1,0,0,10,0,0\r\n");
         LoadCuttingConditions(module1());
-        Answer(m_main, "ProcessDrillHss", [](QWidget* w) {
-            const QStringList design = {"Label2.text=For change input position useTAB Key",
-                "Command1.text=O  K", "SpindleCCW.checked=true", "CoolantOFF.checked=true"};
-            QCOMPARE(Properties(w, design), design);
-            // Enter walks the first fields only; elsewhere it neither moves nor closes the dialog.
-            Control<QLineEdit>(w, "ToolNumber")->setFocus();
-            for (const auto& [key, next] : {std::pair {Qt::Key_Return, "V"}, {Qt::Key_Enter, "F"},
-                     {Qt::Key_Return, "U"}, {Qt::Key_Return, "U"}}) {
-                QTest::keyClick(QApplication::focusWidget(), key);
-                QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
-            }
-            auto* endZ = Control<QLineEdit>(w, "EndZ");
-            endZ->setFocus();
-            QTest::keyClick(endZ, Qt::Key_Return);
-            QVERIFY(w->isVisible());
-            // A field selects its text when it takes the focus, by key or by mouse.
-            auto* v = Control<QLineEdit>(w, "V");
-            v->setFocus();
-            QTRY_COMPARE(v->selectedText(), u"20"_qs);
-            endZ->setFocus(); // empty: nothing to select
-            QTest::qWait(10);
-            QVERIFY(!endZ->hasSelectedText());
-            QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(2, v->height() / 2));
-            QTRY_COMPARE(v->selectedText(), u"20"_qs);
-            Type(w, "EndZ", "-20");
-            Click(w, "Command1");
-        });
-        QVERIFY(ActiveText()->Text().contains(QLatin1String(" T0707 M42 S630 M04 M63 M09\r\n")));
-    }
-
-    // Esc and the close box leave the document as it was, as Cancel does in the pictures, even
-    // after an accepted dialog before.
-    void escapeAndCloseBoxInsertNothing()
-    {
         const std::function<void(QWidget*)> ways[]
-            = {[](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); }, &QWidget::close};
-        for (const auto& way : ways) {
-            module1().gProcessOk = true;
+            = {[](QWidget* w) {
+                   const QStringList design = {"Label2.text=For change input position useTAB Key",
+                       "Command1.text=O  K", "SpindleCCW.checked=true", "CoolantOFF.checked=true"};
+                   QCOMPARE(Properties(w, design), design);
+                   QVERIFY(Control(w, u"EndZ2"_qs)
+                               ->geometry()
+                               .intersects(Control(w, u"EndZ"_qs)->geometry()));
+                   // Enter walks the first fields only; elsewhere it neither moves nor closes the
+                   // dialog.
+                   Control<QLineEdit>(w, "ToolNumber")->setFocus();
+                   for (const auto& [key, next] : {std::pair {Qt::Key_Return, "V"},
+                            {Qt::Key_Enter, "F"}, {Qt::Key_Return, "U"}, {Qt::Key_Return, "U"}}) {
+                       QTest::keyClick(QApplication::focusWidget(), key);
+                       QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
+                   }
+                   auto* endZ = Control<QLineEdit>(w, "EndZ");
+                   endZ->setFocus();
+                   QTest::keyClick(endZ, Qt::Key_Return);
+                   QVERIFY(w->isVisible());
+                   // A field selects its text when it takes the focus, by key or by mouse.
+                   auto* v = Control<QLineEdit>(w, "V");
+                   v->setFocus();
+                   QTRY_COMPARE(v->selectedText(), u"20"_qs);
+                   endZ->setFocus(); // empty: nothing to select
+                   QTest::qWait(10);
+                   QVERIFY(!endZ->hasSelectedText());
+                   QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(2, v->height() / 2));
+                   QTRY_COMPARE(v->selectedText(), u"20"_qs);
+                   Type(w, "EndZ", "-20");
+                   Click(w, "Command1");
+               },
+                [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); }, &QWidget::close};
+        for (const auto& way : ways)
             Answer(m_main, "ProcessDrillHss", way);
-            QVERIFY(ActiveText()->Text().isEmpty());
-            QVERIFY(!ActiveText()->DataChanged());
-            QVERIFY(!QApplication::activeModalWidget());
-        }
-    }
-
-    // The spare end caption lies under EndZ, and every control a set-up names exists.
-    void processDialogSetUpsNameItsControls()
-    {
-        frmProcess dialog(module1(), m_main);
-        QVERIFY(Control(&dialog, u"EndZ2"_qs)
-                    ->geometry()
-                    .intersects(Control(&dialog, u"EndZ"_qs)->geometry()));
-        for (const ProcessItem& item : ProcessItems()) {
-            for (const DialogSetup::Step& step :
-                item.setUp ? item.setUp(module1()).steps() : QList<DialogSetup::Step>())
-                QVERIFY2(dialog.findChild<QWidget*>(step.control),
-                    qPrintable(QString::fromLatin1(item.control) + u' ' + step.control));
-        }
+        NcTextBox* text = ActiveText();
+        QVERIFY(text->Text().contains(QLatin1String(" T0707 M42 S630 M04 M63 M09\r\n")));
+        text->undo();
+        QVERIFY(text->Text().isEmpty());
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     // The call replaces the selection, the sub-program follows the last line, the caret stays
     // before the call, and one undo takes both back.
-    void measurementCallAtCaretSubProgramAtEnd()
+    void measurementReplacesTheSelection()
     {
         NcTextBox* text = programWithSelection();
         Answer(m_main, "ProcessMeasuerInD", [](QWidget* w) {
@@ -270,46 +253,19 @@ private slots:
         text->undo();
         QCOMPARE(text->Text(), selected());
         QVERIFY(!text->isUndoAvailable());
-    }
-
-    void postProcessGaugingReplacesTheSelectionWithoutDialog()
-    {
-        NcTextBox* text = programWithSelection();
+        // Post-process gauging replaces the selection without a dialog.
+        programWithSelection();
         Trigger(m_main, "ProcessMeasuerOutside");
         QCOMPARE(text->Text(), u"O0001\r\nN000 CALL OXMS\r\n\r\nNEND M02\r\n"_qs);
         QCOMPARE(text->SelStart(), 23);
     }
 
-    // One warning, and the program, its selection and its changed flag stay as they were. A run
-    // names the item, the fields typed and the situation: no cutting-condition table, an approach
-    // that is no number, no document, or the document closed while the dialog is open.
-    void errors_data()
-    {
-        QTest::addColumn<QString>("run");
-        QTest::addColumn<QString>("said");
-        const QString noFile = u" error  91|Not file open. Can not insert."_qs;
-        const QString noTable
-            = u" error  13|Cutting condition error. Pls. Material file select."_qs;
-        QTest::newRow("noMaterialFile") << u"ProcessDrillHss noTable"_qs << noTable;
-        QTest::newRow("drillOfDiameter0")
-            << u"ProcessDrillHss EndZ=-20 U=0"_qs << u" error  11|0 error. Tool diameter is 0."_qs;
-        // A depth no program could hold in passes of its step.
-        QTest::newRow("circleOfEndlessDepth")
-            << u"ProcessMCircleSlant D=0.001 EndX=10 EndC=-100000"_qs << u" error  7|Error."_qs;
-        // Fails while the sub-program is built, after the call line.
-        QTest::newRow("measurementApproachNoNumber")
-            << u"ProcessMeasuerOutD approachNoNumber EndX=30"_qs << noTable;
-        QTest::newRow("drillWithItsDocumentClosed")
-            << u"ProcessDrillHss EndZ=-20 closeDocument"_qs << noFile;
-        QTest::newRow("measurementWithItsDocumentClosed")
-            << u"ProcessMeasuerOutR closeDocument"_qs << noFile;
-        QTest::newRow("materialWithoutDocument")
-            << u"ProcessUGC noDocument Text9=0 Text1=20 Text2=15 Text3=100 Text5=60"_qs << noFile;
-    }
+    // One warning, and the program, its selection and its changed flag stay as they were.
+    void errors_data() { AddDataRows(u"process/ProcessErrors.txt"_qs); }
     void errors()
     {
-        QFETCH(QString, run);
-        const QStringList words = run.split(u' ');
+        QFETCH(QStringList, row);
+        const QStringList words = row[0].split(u' ');
         NcTextBox* text = programWithSelection();
         if (words.contains(u"noTable"))
             module1().gCutCond = Module1().gCutCond;
@@ -330,7 +286,7 @@ private slots:
         script.answerMessage(QMessageBox::Ok);
         Trigger(m_main, words[0]);
         QCOMPARE(script.pendingSteps(), 0);
-        QTEST(Said(script.messages()).join(u'\n'), "said");
+        QCOMPARE(Said(script.messages()).join(u'\n'), row.last());
         QCOMPARE(script.messages()[0].icon, QMessageBox::Warning);
         if (words.contains(u"noDocument") || words.contains(u"closeDocument"))
             return;
