@@ -11,18 +11,11 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <QTimer>
 
 ModalScript::ModalScript()
-    : m_timer(new QTimer)
 {
-    QObject::connect(m_timer, &QTimer::timeout, [this] { poll(); });
-    m_timer->start(5);
-}
-
-ModalScript::~ModalScript()
-{
-    delete m_timer;
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+    m_timer.start(5);
 }
 
 ModalScript& ModalScript::answerMessage(QMessageBox::StandardButton button)
@@ -87,9 +80,6 @@ void ModalScript::poll()
 
 namespace {
 QTemporaryDir* configDir = nullptr;
-}
-
-namespace {
 QtMessageHandler defaultHandler = nullptr;
 
 void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
@@ -154,9 +144,7 @@ void CloseMainDiscardingChanges()
 QByteArray ReadBytes(const QString& path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void WriteBytes(const QString& path, const QByteArray& bytes)

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 
 class frmMain;
@@ -20,7 +21,6 @@ class ModalScript
 {
 public:
     ModalScript();
-    ~ModalScript();
 
     ModalScript& answerMessage(QMessageBox::StandardButton button);
     ModalScript& chooseFile(const QString& path); // empty: cancel the file dialog
@@ -42,7 +42,7 @@ private:
     // The window answered last; cleared when it is destroyed, since the next one may be built
     // at the same address.
     QPointer<QWidget> m_last;
-    class QTimer* m_timer;
+    QTimer m_timer;
 };
 
 // "title|text" of each message.
