@@ -1,16 +1,10 @@
 #include "TestSupport.h"
 
 #include "app/StartUp.h"
-#include "app/frmMain.h"
 #include "common/RuntimeError.h"
-#include "documents/NcTextBox.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QTemporaryDir>
 
 ModalScript::ModalScript()
 {

@@ -1,19 +1,23 @@
 #pragma once
 
-#include <QByteArray>
+// What the tests of the program share: the main window, its documents and the widgets they drive.
+#include "app/frmMain.h"
+#include "common/Module1.h"
+#include "documents/NcTextBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QFileDialog>
-#include <QHash>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
-#include <QString>
-#include <QStringList>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
-
-class frmMain;
-class frmDocument;
-class NcTextBox;
 
 // Answers the modal windows a command opens, in the order they appear: each step receives the
 // modal widget and closes it. What the message boxes said is kept for the test to check.

@@ -1,13 +1,8 @@
 #include "TestSupport.h"
 
 #include "app/FileCommands.h"
-#include "app/frmMain.h"
-#include "common/Module1.h"
-#include "documents/NcTextBox.h"
 
-#include <QAction>
 #include <QSettings>
-#include <QTemporaryDir>
 
 // New, Open, Save, Save As, Close, Exit and the close prompts on real files.
 class FileCommandsTest : public QObject

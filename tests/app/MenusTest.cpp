@@ -2,17 +2,12 @@
 
 #include "app/HelpViewer.h"
 #include "app/StatusBar.h"
-#include "app/frmMain.h"
 #include "common/ProgramFolder.h"
-#include "documents/NcTextBox.h"
 
 #include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QMdiArea>
-#include <QMenu>
 #include <QMenuBar>
 #include <QTextBrowser>
 #include <QToolBar>

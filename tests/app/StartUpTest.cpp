@@ -1,15 +1,9 @@
 #include "TestSupport.h"
 
 #include "app/FileCommands.h"
-#include "app/frmMain.h"
-#include "common/Module1.h"
 #include "common/ProgramFolder.h"
-#include "documents/NcTextBox.h"
 
-#include <QAction>
-#include <QMenu>
 #include <QSettings>
-#include <QTemporaryDir>
 
 // Start-up, the settings store and shutdown. The machine parameters' defaults and their way
 // through the store are the parameters dialog's test.

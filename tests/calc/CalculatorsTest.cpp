@@ -3,16 +3,9 @@
 
 #include "TestSupport.h"
 
-#include "app/frmMain.h"
 #include "calc/LinePicture.h"
-#include "documents/NcTextBox.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
 
 namespace {
 QWidget* openForm(frmMain* main, const char* command, const char* form)

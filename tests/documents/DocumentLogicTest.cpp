@@ -4,9 +4,7 @@
 #include "documents/core/PrintLayout.h"
 #include "documents/core/TextFile.h"
 
-#include <QFile>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 namespace {
 // A printer font whose every character is 2 mm wide.

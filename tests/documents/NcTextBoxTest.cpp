@@ -1,10 +1,5 @@
 #include "TestSupport.h"
 
-#include "common/Module1.h"
-#include "documents/NcTextBox.h"
-
-#include <QApplication>
-
 namespace {
 using In = const QStringList&;
 using Out = QStringList;

@@ -1,18 +1,10 @@
 #include "TestSupport.h"
 
-#include "app/frmMain.h"
-#include "common/Module1.h"
-#include "documents/NcTextBox.h"
-
-#include <QAction>
 #include <QDate>
 #include <QFontDialog>
-#include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 namespace {
 // The non-empty lines a poppler tool prints for the file, trimmed.
