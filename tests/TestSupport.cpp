@@ -47,10 +47,7 @@ ModalScript& ModalScript::chooseFile(const QString& path)
     return then([path](QWidget* w) {
         auto* dialog = qobject_cast<QFileDialog*>(w);
         QVERIFY2(dialog, "expected a file dialog");
-        if (path.isEmpty())
-            dialog->reject();
-        else
-            AcceptFileDialog(dialog, path);
+        path.isEmpty() ? dialog->reject() : AcceptFileDialog(dialog, path);
     });
 }
 
@@ -79,9 +76,8 @@ QtMessageHandler defaultHandler = nullptr;
 void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     // The headless platform says this for every top-level window; it tells a test nothing.
-    if (message.contains(QLatin1String("propagateSizeHints")))
-        return;
-    defaultHandler(type, context, message);
+    if (!message.contains(QLatin1String("propagateSizeHints")))
+        defaultHandler(type, context, message);
 }
 } // namespace
 

@@ -12,12 +12,9 @@ QWidget* openForm(frmMain* main, const char* command, const char* form)
 {
     main->action(QString::fromLatin1(command))->trigger();
     QWidget* w = ShownWindow(QLatin1String(form));
-    if (w) {
+    if (w)
         w->activateWindow();
-        if (!QTest::qWaitForWindowActive(w))
-            qWarning("the calculator did not become active");
-    }
-    return w;
+    return w && QTest::qWaitForWindowActive(w) ? w : nullptr;
 }
 
 QLineEdit* field(QWidget* form, const QString& name)
