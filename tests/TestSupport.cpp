@@ -1,28 +1,15 @@
 #include "TestSupport.h"
 
 #include "app/StartUp.h"
-#include "app/frmMain.h"
 #include "common/RuntimeError.h"
-#include "documents/NcTextBox.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTimer>
 
 ModalScript::ModalScript()
-    : m_timer(new QTimer)
 {
-    QObject::connect(m_timer, &QTimer::timeout, [this] { poll(); });
-    m_timer->start(5);
-}
-
-ModalScript::~ModalScript()
-{
-    delete m_timer;
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+    m_timer.start(5);
 }
 
 ModalScript& ModalScript::answerMessage(QMessageBox::StandardButton button)
@@ -60,10 +47,7 @@ ModalScript& ModalScript::chooseFile(const QString& path)
     return then([path](QWidget* w) {
         auto* dialog = qobject_cast<QFileDialog*>(w);
         QVERIFY2(dialog, "expected a file dialog");
-        if (path.isEmpty())
-            dialog->reject();
-        else
-            AcceptFileDialog(dialog, path);
+        path.isEmpty() ? dialog->reject() : AcceptFileDialog(dialog, path);
     });
 }
 
@@ -87,17 +71,13 @@ void ModalScript::poll()
 
 namespace {
 QTemporaryDir* configDir = nullptr;
-}
-
-namespace {
 QtMessageHandler defaultHandler = nullptr;
 
 void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     // The headless platform says this for every top-level window; it tells a test nothing.
-    if (message.contains(QLatin1String("propagateSizeHints")))
-        return;
-    defaultHandler(type, context, message);
+    if (!message.contains(QLatin1String("propagateSizeHints")))
+        defaultHandler(type, context, message);
 }
 } // namespace
 
@@ -154,9 +134,7 @@ void CloseMainDiscardingChanges()
 QByteArray ReadBytes(const QString& path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void WriteBytes(const QString& path, const QByteArray& bytes)

@@ -1,18 +1,23 @@
 #pragma once
 
-#include <QByteArray>
+// What the tests of the program share: the main window, its documents and the widgets they drive.
+#include "app/frmMain.h"
+#include "common/Module1.h"
+#include "documents/NcTextBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QFileDialog>
-#include <QHash>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
-#include <QString>
-#include <QStringList>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
-
-class frmMain;
-class frmDocument;
-class NcTextBox;
 
 // Answers the modal windows a command opens, in the order they appear: each step receives the
 // modal widget and closes it. What the message boxes said is kept for the test to check.
@@ -20,7 +25,6 @@ class ModalScript
 {
 public:
     ModalScript();
-    ~ModalScript();
 
     ModalScript& answerMessage(QMessageBox::StandardButton button);
     ModalScript& chooseFile(const QString& path); // empty: cancel the file dialog
@@ -42,7 +46,7 @@ private:
     // The window answered last; cleared when it is destroyed, since the next one may be built
     // at the same address.
     QPointer<QWidget> m_last;
-    class QTimer* m_timer;
+    QTimer m_timer;
 };
 
 // "title|text" of each message.

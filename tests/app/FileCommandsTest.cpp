@@ -1,13 +1,8 @@
 #include "TestSupport.h"
 
 #include "app/FileCommands.h"
-#include "app/frmMain.h"
-#include "common/Module1.h"
-#include "documents/NcTextBox.h"
 
-#include <QAction>
 #include <QSettings>
-#include <QTemporaryDir>
 
 // New, Open, Save, Save As, Close, Exit and the close prompts on real files.
 class FileCommandsTest : public QObject
@@ -25,22 +20,6 @@ class FileCommandsTest : public QObject
 private slots:
     void init() { m_main = StartFresh(); }
     void cleanup() { CloseMainDiscardingChanges(); }
-
-    void newDocumentsAreNumberedForTheWholeRun()
-    {
-        QStringList captions;
-        for (int i = 0; i < 3; ++i) {
-            trigger("mnuFileNew");
-            captions << caption();
-        }
-        QCOMPARE(captions, (QStringList {"Untitled1", "Untitled2", "Untitled3"}));
-        for (frmDocument* doc : m_main->documents())
-            doc->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        trigger("mnuFileNew");
-        QCOMPARE(caption(), u"Untitled4"_qs);
-        QVERIFY(!ActiveText()->DataChanged());
-    }
 
     // Unchanged, and after an edit undone by hand, every byte stays: line ends of every kind,
     // Shift_JIS and bytes no encoding reads.
@@ -65,7 +44,9 @@ private slots:
         }
     }
 
-    void saveWritesToTheFileNotToItsUpperCaseCaption()
+    // Save writes to the file, not to its upper-case caption; a failed save says so and keeps the
+    // old file. A recent file that vanished is created empty.
+    void saveWritesTheFileOrSaysItCannot()
     {
         const QString path = file(u"lower.min"_qs);
         WriteBytes(path, "O1\r\n");
@@ -77,6 +58,22 @@ private slots:
         QCOMPARE(ReadBytes(path), QByteArray("N1\r\nO1\r\n"));
         QVERIFY(!ActiveText()->DataChanged());
         QVERIFY(!QFile::exists(path.toUpper()));
+        QFile::setPermissions(path, QFile::ReadOwner);
+        typeInto(u"new"_qs);
+        ModalScript script;
+        script.answerMessage(QMessageBox::Ok);
+        trigger("mnuFileSave");
+        QCOMPARE(Said(script.messages()), QStringList {"Corvane|Can not save."});
+        QCOMPARE(ReadBytes(path), QByteArray("N1\r\nO1\r\n"));
+        QVERIFY(ActiveText()->DataChanged());
+
+        CloseActiveDocumentDiscardingChanges();
+        QFile::remove(path);
+        trigger("mnuFileRecentFile(1)");
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(caption(), path.toUpper());
+        QCOMPARE(ActiveText()->Text(), QString());
+        QCOMPARE(m_main->files()->recentFile(2), path);
     }
 
     void untitledSaveAsksForANameAndListsIt()
@@ -95,21 +92,6 @@ private slots:
         QCOMPARE(ReadBytes(path), QByteArray("O7\r\n"));
         QCOMPARE((QStringList {caption(), m_main->files()->recentFile(1), module1().gSavePathName}),
             (QStringList {path.toUpper(), path, m_dir.path()}));
-    }
-
-    void failedSaveSaysSoAndKeepsTheOldFile()
-    {
-        const QString path = file(u"readonly.min"_qs);
-        WriteBytes(path, "old\r\n");
-        m_main->files()->OpenFile(path);
-        QFile::setPermissions(path, QFile::ReadOwner);
-        typeInto(u"new"_qs);
-        ModalScript script;
-        script.answerMessage(QMessageBox::Ok);
-        trigger("mnuFileSave");
-        QCOMPARE(Said(script.messages()), QStringList {"Corvane|Can not save."});
-        QCOMPARE(ReadBytes(path), QByteArray("old\r\n"));
-        QVERIFY(ActiveText()->DataChanged());
     }
 
     // A path that cannot be read leaves no window behind.
@@ -187,25 +169,19 @@ private slots:
         QCOMPARE(ReadBytes(a) + ReadBytes(b), QByteArray("text of atext of b"));
     }
 
-    void recentFileThatVanishedIsCreatedEmpty()
+    // New numbers its documents for the whole run; every command that works on the active
+    // document says there is none once the last one is closed.
+    void newNumbersAndCommandsWithoutADocument()
     {
-        const QString path = file(u"gone.min"_qs);
-        WriteBytes(path, "O5\r\n");
-        m_main->files()->OpenFile(path);
-        m_main->activeDocument()->close();
-        QFile::remove(path);
-        trigger("mnuFileRecentFile(1)");
-        QVERIFY(QFile::exists(path));
-        QCOMPARE(caption(), path.toUpper());
-        QCOMPARE(ActiveText()->Text(), QString());
-        QCOMPARE(m_main->files()->recentFile(2), path);
-    }
-
-    // Every command that works on the active document, once the last one is closed.
-    void documentCommandsWithoutADocumentSayNotFileOpen()
-    {
-        trigger("mnuFileNew");
-        CloseActiveDocumentDiscardingChanges();
+        QStringList captions;
+        for (int i = 0; i < 3; ++i) {
+            trigger("mnuFileNew");
+            captions << caption();
+        }
+        QCOMPARE(captions, (QStringList {"Untitled1", "Untitled2", "Untitled3"}));
+        for (frmDocument* doc : m_main->documents())
+            doc->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (const char* command : {"mnuFileSave", "mnuFileSaveAs", "mnuFileClose", "mnuFilePrint",
                  "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "GcodeG04", "McodeSpindleM03",
                  "mnuGcodeMap(1)", "mnuSearchFind", "mnuSearchReplace", "mnuToolsSizeShift",
@@ -217,6 +193,9 @@ private slots:
                 QString::fromLatin1(command) + u"  error  91|Not file open. Can not insert."_qs);
             QCOMPARE(script.messages()[0].icon, QMessageBox::Warning);
         }
+        trigger("mnuFileNew");
+        QCOMPARE(caption(), u"Untitled4"_qs);
+        QVERIFY(!ActiveText()->DataChanged());
     }
 };
 

@@ -1,14 +1,8 @@
 #include "TestSupport.h"
 
-#include "app/frmMain.h"
-#include "common/Module1.h"
-#include "documents/NcTextBox.h"
 #include "process/core/CutConditions.h"
 
-#include <QAction>
 #include <QDialog>
-#include <QDir>
-#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 

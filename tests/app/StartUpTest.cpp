@@ -1,15 +1,9 @@
 #include "TestSupport.h"
 
 #include "app/FileCommands.h"
-#include "app/frmMain.h"
-#include "common/Module1.h"
 #include "common/ProgramFolder.h"
-#include "documents/NcTextBox.h"
 
-#include <QAction>
-#include <QMenu>
 #include <QSettings>
-#include <QTemporaryDir>
 
 // Start-up, the settings store and shutdown. The machine parameters' defaults and their way
 // through the store are the parameters dialog's test.
@@ -23,7 +17,8 @@ class StartUpTest : public QObject
     static QSettings stored() { return QSettings(SettingsFile(), QSettings::IniFormat); }
 
 private slots:
-    void firstRunUsesTheDefaults()
+    // The first run uses the defaults; shutdown writes the settings and they come back.
+    void settingsFromTheDefaultsAndBack()
     {
         frmMain* main = StartFresh();
         QCOMPARE(main->windowTitle(), u"Corvane Ver.2.20 for Miltrop"_qs);
@@ -39,12 +34,6 @@ private slots:
                      m.gLeftMerge, m.gRightMerge, m.gPrintLineNo}),
             (QList<int> {14, 11, 1, 10, 0, 1}));
         QVERIFY(main->documents().isEmpty());
-        CloseMain();
-    }
-
-    void shutdownWritesSettingsAndTheyComeBack()
-    {
-        frmMain* main = StartFresh();
         main->move(120, 90);
         main->resize(500, 400);
         module1().gOpenPathName = u"/srv/nc/in"_qs;
@@ -73,20 +62,8 @@ private slots:
         CloseMain();
     }
 
-    void minimizedShutdownWritesOnlyTheRecentFiles()
-    {
-        frmMain* main = StartFresh();
-        main->files()->OpenFile(file(u"m.min"_qs));
-        main->showMinimized();
-        module1().gLeftMerge = 33;
-        CloseMain();
-        QSettings s = stored();
-        QVERIFY(!s.contains(u"Settings/MainLeft"_qs));
-        QVERIFY(!s.contains(u"Settings/LeftMerge"_qs));
-        QCOMPARE(s.value(u"Settings/RecentFile1"_qs).toString(), file(u"m.min"_qs));
-    }
-
-    void recentFilesKeepTheLastFiveNewestFirst()
+    // The recent files keep the last five, newest first; minimized, shutdown writes only them.
+    void recentFilesAndAMinimizedShutdown()
     {
         frmMain* main = StartFresh();
         for (int i = 1; i <= 6; ++i)
@@ -98,7 +75,12 @@ private slots:
         // A path with an ampersand is shown as it is, not as a mnemonic.
         main->files()->OpenFile(file(u"R&D.min"_qs));
         QCOMPARE(main->action(u"mnuFileRecentFile(1)"_qs)->text(), file(u"R&&D.min"_qs));
+        main->showMinimized();
+        module1().gLeftMerge = 33;
         CloseMain();
+        QSettings s = stored();
+        QVERIFY(!s.contains(u"Settings/MainLeft"_qs) && !s.contains(u"Settings/LeftMerge"_qs));
+        QCOMPARE(s.value(u"Settings/RecentFile1"_qs).toString(), file(u"R&D.min"_qs));
     }
 
     void unreadableStoredValuesFallBackToDefaults()

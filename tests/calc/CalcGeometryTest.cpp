@@ -100,36 +100,6 @@ private slots:
             }
         }
     }
-
-    void drawingKeepsEverythingInScale()
-    {
-        TwoLineFields f = typed({"20", "0", "45", "40", "20", "180", "2"});
-        QCOMPARE(drawn(CalcTwoLines(f, kPi)).last(), u"circle 10.82843 -18 2"_qs);
-
-        // A radial span wider than the Z span sets the height: 1.2 times the span.
-        f = typed({"0", "0", "90", "100", "10", "0"});
-        TwoLineDrawing d = CalcTwoLines(f, kPi);
-        QVERIFY(qFuzzyCompare(d.scale.height, 60.0));
-        QVERIFY(qFuzzyCompare(d.scale.top, -50.0 - 5));
-
-        // Points that all coincide: a small area around them instead of a scale without extent;
-        // with no way from the point to the crossing, each line is drawn through it both ways.
-        f = typed({"20", "0", "45", "20", "0", "-45"});
-        d = CalcTwoLines(f, kPi);
-        QVERIFY(d.scale.height > 0);
-        QVERIFY(d.scale.top < -10 && d.scale.top + d.scale.height > -10);
-        QVERIFY(d.scale.left < 0 && d.scale.left + d.scale.width > 0);
-        for (const QLineF& line : d.lines)
-            QVERIFY(shown({line.center().x(), line.center().y()}) == u"0 -10"
-                && line.length() > d.scale.width);
-
-        // Parallel lines: both shown through their points, nothing computed.
-        f = typed({"20", "0", "0", "40", "20", "0"});
-        d = CalcTwoLines(f, kPi);
-        QCOMPARE(d.lines.size(), 2);
-        QVERIFY(d.scale.top <= -20 && d.scale.top + d.scale.height >= -10);
-        QVERIFY(QLineF(d.lines[1]).center().y() == -20);
-    }
 };
 
 QTEST_GUILESS_MAIN(CalcGeometryTest)

@@ -4,9 +4,7 @@
 #include "documents/core/PrintLayout.h"
 #include "documents/core/TextFile.h"
 
-#include <QFile>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 namespace {
 // A printer font whose every character is 2 mm wide.
@@ -16,14 +14,6 @@ const TextWidth kTwoMm = [](QStringView text) { return 2.0 * text.size(); };
 PrintGeometry geometry(double right, int columns = 1)
 {
     return PrintSetupGeometry(5, right, 287, 10, 0, columns);
-}
-
-QString numberedLines(int count)
-{
-    QString text;
-    for (int i = 1; i <= count; ++i)
-        text += u"L%1\r\n"_qs.arg(i);
-    return text;
 }
 
 // A printed text as "text x,y".
@@ -89,6 +79,38 @@ const QHash<QString, DataRule> rules = {
                 out << QString::number(SecondColumnX(g));
             return out;
         }},
+    // Each page as its number of lines, then the first and last line of every column.
+    {"Pages",
+        [](In in) -> Out {
+            QString text;
+            for (int i = 1; i <= in[3].toInt(); ++i)
+                text += u"L%1\r\n"_qs.arg(i);
+            const PrintGeometry g
+                = PrintSetupGeometry(in[0].toDouble(), 200, in[1].toDouble(), 10, 0, in[2].toInt());
+            Out out;
+            for (const PrintedPage& page : PaginateText(text, g, kTwoMm)) {
+                QStringList runs {QString::number(page.size())};
+                for (qsizetype i = 0; i < page.size(); ++i)
+                    if (i == 0 || page[i].x != page[i - 1].x)
+                        runs << at(page[i]);
+                    else if (i + 1 == page.size() || page[i + 1].x != page[i].x)
+                        runs << u".."_qs << at(page[i]);
+                out << runs.join(u' ');
+            }
+            return out;
+        }},
+    {"Header",
+        [](In in) -> Out {
+            const PageHeader h
+                = PrintHeaderLayout(in[0], in[1], in[2].toInt(), geometry(200), kTwoMm);
+            Out out;
+            for (const PrintedText& t : h.texts)
+                out << at(t);
+            return out << u"rule %1,%2 %3,%4"_qs.arg(h.rule.x1())
+                              .arg(h.rule.y1())
+                              .arg(h.rule.x2())
+                              .arg(h.rule.y2());
+        }},
     {"Wrap",
         [](In in) -> Out {
             const QList<PrintedPage> pages
@@ -131,46 +153,6 @@ private slots:
         QCOMPARE(ReadBytes(path), QByteArray("old\r\n"));
         QVERIFY(!WriteFileAtomically(dir.filePath(u"missing/X.MIN"_qs), "x"));
         QVERIFY(!WriteFileAtomically(dir.path(), "x"));
-    }
-
-    void pagesAndColumns()
-    {
-        // Lines at y = 20, 25 ... 280 = (57 - 1) * 5: 53 lines a page, or a column.
-        QList<PrintedPage> pages = PaginateText(numberedLines(107), geometry(200), kTwoMm);
-        QCOMPARE(pages.size(), 3);
-        QCOMPARE(pages[0].size(), 53);
-        QCOMPARE(pages[2].size(), 1);
-        QCOMPARE((QStringList {at(pages[0].first()), at(pages[0].last()), at(pages[1].first()),
-                     at(pages[2].first())}),
-            (QStringList {"L1 10,20", "L53 10,280", "L54 10,20", "L107 10,20"}));
-        QCOMPARE(PaginateText(numberedLines(53), geometry(200), kTwoMm).size(), 1);
-
-        pages = PaginateText(numberedLines(107), geometry(200, 2), kTwoMm);
-        QCOMPARE(pages.size(), 2);
-        QCOMPARE(pages[0].size(), 106);
-        QCOMPARE((QStringList {
-                     at(pages[0][52]), at(pages[0][53]), at(pages[0][105]), at(pages[1].first())}),
-            (QStringList {"L53 10,280", "L54 111,20", "L106 111,280", "L107 10,20"}));
-
-        // Four lines of 80 mm: the body starts below the limit, so the first page keeps only its
-        // header and every further page takes one line.
-        const PrintGeometry tall = PrintSetupGeometry(80, 200, 330, 10, 0, 2);
-        pages = PaginateText(u"A\r\nB\r\nC"_qs, tall, kTwoMm);
-        QCOMPARE(pages.size(), 4);
-        QVERIFY(pages[0].isEmpty());
-        QCOMPARE(pages[3].size(), 1);
-        QCOMPARE(pages[3][0].text, u"C"_qs);
-    }
-
-    void header()
-    {
-        const PageHeader h
-            = PrintHeaderLayout(u"2024.03.07"_qs, u"PROG"_qs, 3, geometry(200), kTwoMm);
-        QCOMPARE(h.texts.size(), 3);
-        // The caption centred over the 200 - 10 mm: (200 - 8) / 2 + 10.
-        QCOMPARE((QStringList {at(h.texts[0]), at(h.texts[1]), at(h.texts[2])}),
-            (QStringList {"2024.03.07 10,5", "PROG 106,5", "Page 3 188,5"}));
-        QCOMPARE(h.rule, QLineF(10, 11, 200, 11));
     }
 };
 
