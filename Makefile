@@ -6,7 +6,7 @@ PREFIX  ?= /usr/local
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqscintilla2-qt6-dev \
             libqt6svg6 libgl-dev fonts-ipafont-gothic xvfb xauth imagemagick poppler-utils
 SEED    ?= 2026
-COUNT   ?= 80
+COUNT   ?= 110
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build run test bench mutants install format clean

@@ -6,7 +6,7 @@ in a private copy of the tree, and runs the tests that cover the changed area. A
 a test fail or time out is killed; one that every test still passes survived and points at
 behaviour no test pins down. A mutant that does not compile is counted apart.
 
-    python3 tools/mutants.py [--seed 2026] [--count N] [--work build-mutants]
+    python3 tools/mutants.py [--seed 2026] [--count 110] [--work build-mutants] [--list]
 
 The same source tree and seed always give the same mutants, in the same order.
 """
@@ -217,8 +217,6 @@ def find_sites(tree):
                 if "." in digits:
                     value = float(digits)
                     repl = repr(value + 1.0)
-                    if digits.endswith("."):
-                        repl = repl
                 else:
                     value = int(digits)
                     if len(digits) > 1 and digits.startswith("0"):
@@ -375,7 +373,7 @@ def run_tests(build_dir, names, timeouts, env):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--seed", type=int, default=2026)
-    parser.add_argument("--count", type=int, default=80)
+    parser.add_argument("--count", type=int, default=110)
     parser.add_argument("--work", default="build-mutants", help="build area, relative to the checkout")
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--list", action="store_true", help="only list the chosen mutants")
