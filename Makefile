@@ -5,9 +5,11 @@ BUILD   ?= build
 PREFIX  ?= /usr/local
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqscintilla2-qt6-dev \
             libqt6svg6 libgl-dev fonts-ipafont-gothic xvfb xauth imagemagick poppler-utils
+SEED    ?= 2026
+COUNT   ?= 110
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench install format clean
+.PHONY: all deps configure build run test bench mutants install format clean
 
 all: build
 
@@ -36,6 +38,11 @@ test: build
 
 bench: build
 	$(BUILD)/bin/corvane_bench
+
+# Mutation check of the core (src/*/core, src/common, src/process/generators): COUNT mutants
+# chosen by SEED, each built and tested in a private copy under build-mutants/.
+mutants: deps
+	python3 tools/mutants.py --seed $(SEED) --count $(COUNT)
 
 install: build
 	cmake --install $(BUILD)
