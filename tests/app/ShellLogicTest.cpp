@@ -4,6 +4,12 @@
 #include "app/core/FileFilter.h"
 #include "app/core/WindowPlacement.h"
 #include "app/core/WindowTiling.h"
+#include "common/ProgramFolder.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <filesystem>
 
 namespace {
 QRect rect(const QString& text)
@@ -45,6 +51,34 @@ class ShellLogicTest : public QObject
 private slots:
     void rules_data() { AddDataRows(u"app/ShellRows.txt"_qs); }
     void rules() { RunDataRow(::rules); }
+
+    // Installed under any prefix, the program finds its files in <prefix>/share/corvane; in the
+    // build tree the files beside it win. A copy of this test under <prefix>/bin checks it.
+    void programFolderBesideTheProgram()
+    {
+        const QString expected = qEnvironmentVariable("CORVANE_EXPECT_FOLDER");
+        if (!expected.isEmpty()) {
+            QCOMPARE(ProgramFolder(), expected);
+            return;
+        }
+        QTemporaryDir prefix;
+        QVERIFY(QDir(prefix.path()).mkpath(u"bin"_qs));
+        const QString copy = prefix.filePath(u"bin/ShellLogicTest"_qs);
+        std::error_code linked;
+        std::filesystem::create_hard_link(
+            QCoreApplication::applicationFilePath().toStdString(), copy.toStdString(), linked);
+        QVERIFY(!linked || QFile::copy(QCoreApplication::applicationFilePath(), copy));
+        for (const QString& folder : {u"share/corvane"_qs, u"bin"_qs}) {
+            QVERIFY(QDir(prefix.path()).mkpath(folder + u"/help"_qs));
+            QProcess run;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(u"CORVANE_EXPECT_FOLDER"_qs, prefix.filePath(folder));
+            run.setProcessEnvironment(env);
+            run.start(copy, {u"programFolderBesideTheProgram"_qs});
+            QVERIFY(run.waitForFinished());
+            QVERIFY2(run.exitCode() == 0, run.readAllStandardOutput().constData());
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(ShellLogicTest)
