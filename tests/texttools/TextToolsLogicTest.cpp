@@ -28,11 +28,6 @@ QString decode(const QString& word)
     return text;
 }
 
-QString number(qsizetype n)
-{
-    return QString::number(n);
-}
-
 // Arrange options as words: digits=, start=, add=, blanks=, stop, continuous, and caret=, which
 // arranges from the line after the caret's line.
 ArrangeOptions arrangeOptions(const QStringList& words, qsizetype* caret)
@@ -68,12 +63,12 @@ QStringList run(const QString& function, const QStringList& in)
     const QString a = in.value(0), b = in.value(1), c = in.value(2), d = in.value(3);
     qsizetype caret = 0;
     if (function == u"FindPosition")
-        return {number(FindPosition(a, b, c.toLongLong()))};
+        return {QString::number(FindPosition(a, b, c.toLongLong()))};
     if (function == u"FoundAt")
         return {FoundAt(a, b, c.toLongLong()) ? u"yes"_qs : u"no"_qs};
     if (function == u"ReplaceAll") {
         const ReplaceAllResult r = ReplaceAll(a, b, c, d.toLongLong());
-        return {r.text, number(r.count), number(r.findPos)};
+        return {r.text, QString::number(r.count), QString::number(r.findPos)};
     }
     if (function == u"FormatShifted")
         return {FormatShifted(a.toDouble())};
@@ -85,9 +80,10 @@ QStringList run(const QString& function, const QStringList& in)
     if (function == u"ShiftAll" || function == u"ShiftAllLastFound") {
         const ShiftAllResult r = ShiftAll(a, b.toLongLong(), c, d);
         if (function == u"ShiftAllLastFound")
-            return {number(r.lastFound), r.lastFoundChanged ? u"changed"_qs : u"unchanged"_qs,
-                number(r.findPos)};
-        return QStringList {r.text, number(r.count)} + QStringList(r.endless, u"endless"_qs);
+            return {QString::number(r.lastFound),
+                r.lastFoundChanged ? u"changed"_qs : u"unchanged"_qs, QString::number(r.findPos)};
+        return QStringList {r.text, QString::number(r.count)}
+        + QStringList(r.endless, u"endless"_qs);
     }
     if (function == u"CheckArrangeInput") {
         const char* names[] = {"None", "Digits", "Start", "Add"};
@@ -102,8 +98,8 @@ QStringList run(const QString& function, const QStringList& in)
     if (function == u"ArrangeNumbers")
         return {text};
     if (function == u"ArrangeNumbersLong") // length, first line, last line
-        return {
-            number(text.size()), text.section(u"\r\n"_qs, 0, 0), text.section(u"\r\n"_qs, -2, -2)};
+        return {QString::number(text.size()), text.section(u"\r\n"_qs, 0, 0),
+            text.section(u"\r\n"_qs, -2, -2)};
     return {u"no such function"_qs};
 }
 } // namespace
