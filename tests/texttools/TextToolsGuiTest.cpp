@@ -67,7 +67,7 @@ class TextToolsGuiTest : public QObject
     QList<NcTextBox*> m_documents;
     NcTextBox* m_box = nullptr;
     QWidget* m_form = nullptr;
-    QStringList m_said; // messages not yet checked, "title|text"
+    QStringList m_said; // messages not yet checked: title, CR LF, text
 
     void trigger(const QString& command) { m_main->action(command)->trigger(); }
 

@@ -9,17 +9,19 @@
 
 namespace {
 // A value as the data files write it: a bare word, or texts in double quotes, each perhaps
-// repeated (*N), joined by "+". In a text "|" is CR LF, \n a lone LF, \r a lone CR, \t a TAB.
-const QRegularExpression kValue(uR"re((?:"[^"]*"(?:\*\d+)?\+?)+|\S+)re"_qs);
+// repeated (*N), joined by "+". In a text "|" is CR LF, \n a lone LF, \r a lone CR, \t a TAB
+// and "" one double quote.
+const QRegularExpression kValue(uR"re((?:"(?:[^"]|"")*"(?:\*\d+)?\+?)+|\S+)re"_qs);
 
 QString decode(const QString& word)
 {
-    static const QRegularExpression piece(uR"re("([^"]*)"(?:\*(\d+))?)re"_qs);
+    static const QRegularExpression piece(uR"re("((?:[^"]|"")*)"(?:\*(\d+))?)re"_qs);
     if (!word.startsWith(u'"'))
         return word;
     QString text;
     for (const QRegularExpressionMatch& m : piece.globalMatch(word))
         text += m.captured(1)
+                    .replace(u"\"\""_qs, u"\""_qs)
                     .replace(u"\\n"_qs, u"\n"_qs)
                     .replace(u"\\r"_qs, u"\r"_qs)
                     .replace(u"\\t"_qs, u"\t"_qs)
