@@ -276,3 +276,27 @@ void CompareWithFile(const QStringList& listing, const QString& file)
         WriteBytes(file.section(u'/', -1) + u".actual"_qs, (listing.join(u'\n') + u'\n').toUtf8());
     QCOMPARE(listing, golden);
 }
+
+QStringList QuotedValues(const QString& line)
+{
+    static const QRegularExpression value(uR"re((?:"(?:[^"]|"")*"(?:\*\d+)?\+?)+|\S+)re"_qs);
+    static const QRegularExpression piece(uR"re("((?:[^"]|"")*)"(?:\*(\d+))?)re"_qs);
+    QStringList values;
+    for (const QRegularExpressionMatch& word : value.globalMatch(line)) {
+        if (!word.captured().startsWith(u'"')) {
+            values << word.captured();
+            continue;
+        }
+        QString text;
+        for (const QRegularExpressionMatch& m : piece.globalMatch(word.captured()))
+            text += m.captured(1)
+                        .replace(u"\"\""_qs, u"\""_qs)
+                        .replace(u"\\n"_qs, u"\n"_qs)
+                        .replace(u"\\r"_qs, u"\r"_qs)
+                        .replace(u"\\t"_qs, u"\t"_qs)
+                        .replace(u'|', u"\r\n"_qs)
+                        .repeated(m.hasCaptured(2) ? m.captured(2).toInt() : 1);
+        values << text;
+    }
+    return values;
+}

@@ -108,3 +108,8 @@ void RunDataRow(const QHash<QString, DataRule>& rules);
 // with # are comments; when they differ, the listing is also written to the working folder as
 // the file's name with ".actual" for a diff.
 void CompareWithFile(const QStringList& listing, const QString& file);
+
+// The values of a line as the text tools' data files write them: bare words, or texts in double
+// quotes, each perhaps repeated (*N), joined by "+". In a text "|" is CR LF, \n a lone LF, \r a
+// lone CR, \t a TAB and "" one double quote.
+QStringList QuotedValues(const QString& line);

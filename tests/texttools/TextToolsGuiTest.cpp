@@ -16,24 +16,6 @@
 #include <QTemporaryDir>
 
 namespace {
-// A value as the data files write it: a bare word, or texts in double quotes, each perhaps
-// repeated (*N), joined by "+". In a text "|" is CR LF and "" one double quote.
-const QRegularExpression kValue(uR"re((?:"(?:[^"]|"")*"(?:\*\d+)?\+?)+|\S+)re"_qs);
-
-QString Decode(const QString& word)
-{
-    static const QRegularExpression piece(uR"re("((?:[^"]|"")*)"(?:\*(\d+))?)re"_qs);
-    if (!word.startsWith(u'"'))
-        return word;
-    QString text;
-    for (const QRegularExpressionMatch& m : piece.globalMatch(word))
-        text += m.captured(1)
-                    .replace(u"\"\""_qs, u"\""_qs)
-                    .replace(u'|', u"\r\n"_qs)
-                    .repeated(m.hasCaptured(2) ? m.captured(2).toInt() : 1);
-    return text;
-}
-
 // A caption or inserted text as CodeMenus.txt writes it.
 QString Quoted(const QString& text)
 {
@@ -206,9 +188,7 @@ private slots:
     {
         QFETCH(QStringList, steps);
         for (const QString& line : steps) {
-            QStringList values;
-            for (const QRegularExpressionMatch& m : kValue.globalMatch(line))
-                values << Decode(m.captured());
+            QStringList values = QuotedValues(line);
             step(values.takeFirst(), values);
             if (QTest::currentTestFailed())
                 QFAIL(qPrintable(u"at step: "_qs + line));

@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "texttools/core/DataChange.h"
 #include "texttools/core/FindReplace.h"
 #include "texttools/core/Insertions.h"
@@ -8,28 +9,6 @@
 #include <QTest>
 
 namespace {
-// A value as the data files write it: a bare word, or texts in double quotes, each perhaps
-// repeated (*N), joined by "+". In a text "|" is CR LF, \n a lone LF, \r a lone CR, \t a TAB
-// and "" one double quote.
-const QRegularExpression kValue(uR"re((?:"(?:[^"]|"")*"(?:\*\d+)?\+?)+|\S+)re"_qs);
-
-QString decode(const QString& word)
-{
-    static const QRegularExpression piece(uR"re("((?:[^"]|"")*)"(?:\*(\d+))?)re"_qs);
-    if (!word.startsWith(u'"'))
-        return word;
-    QString text;
-    for (const QRegularExpressionMatch& m : piece.globalMatch(word))
-        text += m.captured(1)
-                    .replace(u"\"\""_qs, u"\""_qs)
-                    .replace(u"\\n"_qs, u"\n"_qs)
-                    .replace(u"\\r"_qs, u"\r"_qs)
-                    .replace(u"\\t"_qs, u"\t"_qs)
-                    .replace(u'|', u"\r\n"_qs)
-                    .repeated(m.hasCaptured(2) ? m.captured(2).toInt() : 1);
-    return text;
-}
-
 // Arrange options as words: digits=, start=, add=, blanks=, stop, continuous, and caret=, which
 // arranges from the line after the caret's line.
 ArrangeOptions arrangeOptions(const QStringList& words, qsizetype* caret)
@@ -132,11 +111,11 @@ private slots:
                     continue;
                 QStringList values[2]; // in, out
                 int side = 0;
-                for (const QRegularExpressionMatch& m : kValue.globalMatch(line)) {
-                    if (m.captured() == u"->")
+                for (const QString& value : QuotedValues(line)) {
+                    if (value == u"->")
                         side = 1;
                     else
-                        values[side] << decode(m.captured());
+                        values[side] << value;
                 }
                 const QString name = values[0].takeFirst();
                 QTest::newRow(qPrintable(function + u'/' + name))
