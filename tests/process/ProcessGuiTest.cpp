@@ -6,6 +6,7 @@
 #include "process/UgcSketch.h"
 #include "process/core/CutConditions.h"
 #include "process/core/DialogSetup.h"
+#include "process/generators/ProcessMenu.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -575,6 +576,11 @@ private slots:
                    QVERIFY(Control(w, u"EndZ2"_qs)
                                ->geometry()
                                .intersects(Control(w, u"EndZ"_qs)->geometry()));
+                   // A set-up naming a control the dialog lacks would change nothing, unseen.
+                   for (const ProcessItem& item : ProcessItems())
+                       for (const DialogSetup::Step& step :
+                           item.setUp ? item.setUp(module1()).steps() : QList<DialogSetup::Step>())
+                           QVERIFY2(w->findChild<QWidget*>(step.control), item.control);
                    // Enter walks the first fields only; elsewhere it neither moves nor closes the
                    // dialog.
                    Control<QLineEdit>(w, "ToolNumber")->setFocus();
