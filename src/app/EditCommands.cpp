@@ -1,8 +1,8 @@
 #include "app/EditCommands.h"
 
+#include "app/Icons.h"
 #include "app/Messages.h"
 #include "app/Shell.h"
-#include "common/Module1.h"
 #include "documents/NcTextBox.h"
 #include "documents/frmDocument.h"
 
@@ -17,8 +17,14 @@ EditCommands::EditCommands(Shell* shell)
 
 void EditCommands::connectTo(Shell* shell)
 {
-    connect(shell->action(QStringLiteral("mnuEditUndo")), &QAction::triggered, this,
-        &EditCommands::mnuEditUndo_Click);
+    QAction* undo = shell->action(QStringLiteral("mnuEditUndo"));
+    QAction* redo = shell->action(QStringLiteral("mnuEditRedo"));
+    undo->setIcon(ToolBarIcon("edit-undo", "undo"));
+    undo->setToolTip(QStringLiteral(" Undo "));
+    redo->setIcon(ToolBarIcon("edit-redo", "redo"));
+    redo->setToolTip(QStringLiteral(" Redo "));
+    connect(undo, &QAction::triggered, this, &EditCommands::mnuEditUndo_Click);
+    connect(redo, &QAction::triggered, this, &EditCommands::mnuEditRedo_Click);
     connect(shell->action(QStringLiteral("mnuEditCut")), &QAction::triggered, this,
         &EditCommands::mnuEditCut_Click);
     connect(shell->action(QStringLiteral("mnuEditCopy")), &QAction::triggered, this,
@@ -37,11 +43,23 @@ NcTextBox* EditCommands::target() const
     return doc->txtText();
 }
 
-void EditCommands::setUndoAvailable(bool available, const QString& action)
+void EditCommands::followActiveDocument()
 {
-    m_shell->action(QStringLiteral("mnuEditUndo"))->setEnabled(available);
-    if (available)
-        module1().gLastEditAction = action;
+    disconnect(m_followed);
+    frmDocument* doc = m_shell->activeDocument();
+    if (doc)
+        m_followed
+            = connect(doc->txtText(), &NcTextBox::historyChanged, this, &EditCommands::showHistory);
+    showHistory();
+}
+
+void EditCommands::showHistory()
+{
+    const frmDocument* doc = m_shell->activeDocument();
+    m_shell->action(QStringLiteral("mnuEditUndo"))
+        ->setEnabled(doc && doc->txtText()->isUndoAvailable());
+    m_shell->action(QStringLiteral("mnuEditRedo"))
+        ->setEnabled(doc && doc->txtText()->isRedoAvailable());
 }
 
 void EditCommands::mnuEditCopy_Click()
@@ -67,7 +85,6 @@ void EditCommands::mnuEditCut_Click()
     if (!selected.isEmpty())
         clipboard->setText(selected);
     text->setSelText(QString());
-    setUndoAvailable(true, QStringLiteral("Cut"));
 }
 
 void EditCommands::mnuEditPaste_Click()
@@ -76,17 +93,16 @@ void EditCommands::mnuEditPaste_Click()
     if (!text)
         return;
     text->setSelText(QGuiApplication::clipboard()->text());
-    setUndoAvailable(true, QStringLiteral("Paste"));
 }
 
 void EditCommands::mnuEditUndo_Click()
 {
-    NcTextBox* text = target();
-    if (!text)
-        return;
-    if (module1().gLastEditAction == u"Cut")
-        text->setSelText(QGuiApplication::clipboard()->text());
-    else
-        text->setSelText(QString());
-    setUndoAvailable(false, QString());
+    if (NcTextBox* text = target())
+        text->undo();
+}
+
+void EditCommands::mnuEditRedo_Click()
+{
+    if (NcTextBox* text = target())
+        text->redo();
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QMetaObject>
 #include <QObject>
 
 class Shell;
 class NcTextBox;
 
-// Cut, Copy, Paste through the clipboard, and the one-level Undo that puts a cut text back or
-// takes away what is selected after a paste.
+// Undo and Redo over the active document's own history, and Cut, Copy, Paste through the
+// clipboard.
 class EditCommands : public QObject
 {
     Q_OBJECT
@@ -16,13 +17,18 @@ public:
     void connectTo(Shell* shell);
 
     void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
     void mnuEditCut_Click();
     void mnuEditCopy_Click();
     void mnuEditPaste_Click();
 
+    // Undo and Redo follow the history of the document that is now active.
+    void followActiveDocument();
+
 private:
     NcTextBox* target() const;
-    void setUndoAvailable(bool available, const QString& action);
+    void showHistory();
 
     Shell* m_shell;
+    QMetaObject::Connection m_followed;
 };

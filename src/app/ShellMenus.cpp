@@ -41,6 +41,7 @@ const std::vector<ShellItem>& ShellItems()
         {"mnuFile", "mnuFileExit", u" Corvane Exit (&X)", "", 0},
 
         {"mnuEdit", "mnuEditUndo", u" Undo (&U)", "Ctrl+Z", StartsDisabled},
+        {"mnuEdit", "mnuEditRedo", u" Redo (&Y)", "Ctrl+Y; Ctrl+Shift+Z", StartsDisabled},
         {"mnuEdit", "mnuEditBar1", u"", "", Separator},
         {"mnuEdit", "mnuEditCut", u" Cut (&T)", "Ctrl+X", StartsDisabled},
         {"mnuEdit", "mnuEditCopy", u" Copy (&C)", "Ctrl+C", StartsDisabled},

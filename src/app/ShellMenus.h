@@ -15,7 +15,7 @@ struct ShellItem
     const char* menu; // objectName of the menu that holds the item
     const char* control; // objectName of the item
     const char16_t* caption;
-    const char* shortcut; // portable text, empty for none
+    const char* shortcut; // portable text, keys apart by "; ", empty for none
     int flags;
 };
 

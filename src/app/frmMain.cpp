@@ -111,6 +111,7 @@ frmMain::frmMain(QWidget* parent)
         m_status->followTextBox(activeDocument() ? activeDocument()->txtText() : nullptr);
         emit activeDocumentChanged();
     });
+    connect(this, &frmMain::activeDocumentChanged, m_edits, &EditCommands::followActiveDocument);
     NcTextBox::setMenuShortcuts(menuShortcuts());
 
     m_files->connectTo(m_shell);
@@ -125,6 +126,8 @@ frmMain::frmMain(QWidget* parent)
 
 frmMain::~frmMain()
 {
+    // The document area outlives this body; its window switches must not reach the commands.
+    disconnect(m_mdi, nullptr, this, nullptr);
     if (mainForm() == this)
         mainForm() = nullptr;
 }
@@ -143,7 +146,7 @@ void frmMain::buildMenus()
                                               : menu->addAction(QString::fromUtf16(item.caption));
         a->setObjectName(QString::fromLatin1(item.control));
         if (*item.shortcut)
-            a->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+            a->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(item.shortcut)));
         a->setCheckable(item.flags & Checkable);
         a->setChecked(item.flags & StartsChecked);
         a->setEnabled(!(item.flags & StartsDisabled));
@@ -288,8 +291,7 @@ QList<QKeySequence> frmMain::menuShortcuts() const
 {
     QList<QKeySequence> keys;
     for (QAction* a : m_actions)
-        if (!a->shortcut().isEmpty())
-            keys.append(a->shortcut());
+        keys.append(a->shortcuts());
     return keys;
 }
 

@@ -1,12 +1,16 @@
 #include "documents/NcTextBox.h"
 
+#include "app/Shell.h"
 #include "common/Module1.h"
 #include "documents/ProgramFont.h"
 #include "documents/core/AutoNumber.h"
 
 #include <Qsci/qscicommandset.h>
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 
 namespace {
 QList<QKeySequence>& menuKeys()
@@ -41,6 +45,7 @@ NcTextBox::NcTextBox(QWidget* parent)
     setMarginType(0, NumberMargin);
     setMarginLineNumbers(0, true);
     connect(this, &QsciScintilla::linesChanged, this, &NcTextBox::updateLineNumberMargin);
+    connect(this, &QsciScintilla::textChanged, this, &NcTextBox::historyChanged);
     releaseMenuKeys();
     updateLineNumberMargin();
 }
@@ -75,6 +80,33 @@ bool NcTextBox::event(QEvent* e)
         }
     }
     return QsciScintilla::event(e);
+}
+
+QMenu* NcTextBox::contextMenu()
+{
+    QMenu* menu = createStandardContextMenu();
+    // One undo history, offered as the Edit menu offers it, with its keys and its state.
+    const Shell* shell = TheShell();
+    const std::pair<QString, const char*> items[] = {
+        {QsciScintilla::tr("&Undo"), "mnuEditUndo"}, {QsciScintilla::tr("&Redo"), "mnuEditRedo"}};
+    for (const auto& [caption, control] : items) {
+        QAction* program = shell ? shell->action(QLatin1String(control)) : nullptr;
+        for (QAction* own : menu->actions()) {
+            if (own->text() != caption)
+                continue;
+            if (program)
+                menu->insertAction(own, program);
+            menu->removeAction(own);
+        }
+    }
+    return menu;
+}
+
+void NcTextBox::contextMenuEvent(QContextMenuEvent* e)
+{
+    QMenu* menu = contextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(e->globalPos());
 }
 
 void NcTextBox::keyPressEvent(QKeyEvent* e)
@@ -162,6 +194,7 @@ void NcTextBox::loadText(const QString& text)
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0L);
     setDataChanged(false);
+    emit historyChanged();
 }
 
 long NcTextBox::bytePosition(qint64 index) const

@@ -43,13 +43,19 @@ public:
     // Keys the main window's menus own: the editor neither binds nor swallows them.
     static void setMenuShortcuts(const QList<QKeySequence>& keys);
 
+    // The context menu: the editor's own, with Undo and Redo being the Edit menu's items.
+    QMenu* contextMenu();
+
 signals:
     // The insert/overwrite state, Caps Lock or Num Lock may have changed.
     void keyStateChanged();
+    // What can be undone or redone may have changed: an edit, an undo or redo, a load.
+    void historyChanged();
 
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     long bytePosition(qint64 index) const;

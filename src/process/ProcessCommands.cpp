@@ -3,6 +3,7 @@
 #include "app/Messages.h"
 #include "app/Shell.h"
 #include "common/Module1.h"
+#include "common/RuntimeError.h"
 #include "documents/NcTextBox.h"
 #include "documents/frmDocument.h"
 #include "process/core/CutConditions.h"
@@ -97,14 +98,19 @@ void ProcessCommands::ProcessUGC_Click()
         const QString graphicData = m.gProcessText;
         const ProgramFrameText frame = BuildProgramFrame(m);
         frmDocument* doc = m_shell->activeDocument();
-        InsertAtCaret(frame.start, doc);
+        if (!doc)
+            throw RuntimeError(errNoDocument);
         NcTextBox* text = doc->txtText();
+        // The frame and the material's lines are one change: one undo takes them back.
+        text->beginUndoAction();
+        InsertAtCaret(frame.start, doc);
         // The processes are entered between the start and the end of the program.
         const qint64 processes = text->SelStart();
         InsertAtCaret(frame.rest, doc);
         text->setSelStart(text->Text().size());
         InsertAtCaret(graphicData, doc);
         text->setSelStart(processes);
+        text->endUndoAction();
     });
 }
 

@@ -39,8 +39,10 @@ class MenusTest : public QObject
             add(top, u'"' + top->text() + u'"');
             if (!QStringList {"Process", "Gcode", "Mcode"}.contains(top->objectName()))
                 for (QAction* a : top->menu()->actions()) {
-                    const QString key = a->shortcut().toString();
-                    add(a, u"  \"%1\"%2"_qs.arg(a->text(), key.isEmpty() ? key : " <" + key + '>'));
+                    const QString key = QKeySequence::listToString(a->shortcuts());
+                    add(a,
+                        u"  \"%1\"%2%3"_qs.arg(a->text(), key.isEmpty() ? key : " <" + key + '>',
+                            a->icon().isNull() ? QString() : " tip \"" + a->toolTip() + '"'));
                 }
         }
         add(nullptr, u"Tool bar"_qs);
@@ -92,38 +94,49 @@ private slots:
         CompareWithFile(lines, u"app/Menus.txt"_qs);
     }
 
-    // The menus own their keys, even in the text box: the menu's Undo puts the cut text back at
-    // the caret (the editor's own undo would put it where it was, and leave Undo enabled).
-    void cutUndoPasteAndCopyByTheirKeys()
+    // One undo history per document, worked by the menu's keys and the context menu, shown by
+    // Undo and Redo through switches and closes: typing over the whole program is taken back and
+    // done again. Paste keeps the line ends, and a copy of nothing pastes nothing.
+    void undoAndRedoByTheirKeys()
     {
-        newDocument(u"N001 G00 X100\r\n"_qs);
-        m_main->activateWindow();
-        ActiveText()->setFocus();
+        const QString program = u"N001 G00 X100\r\n"_qs;
+        newDocument(program);
         QApplication::setActiveWindow(m_main);
-        const auto press
-            = [](Qt::Key key) { QTest::keyClick(ActiveText(), key, Qt::ControlModifier); };
+        ActiveText()->setFocus();
+        const auto press = [](std::initializer_list<QKeyCombination> keys) {
+            for (QKeyCombination key : keys)
+                QTest::keyClick(ActiveText(), key.key(), key.keyboardModifiers());
+        };
+        const auto now = [this] {
+            return ActiveText()->Text() + (item("mnuEditUndo")->isEnabled() ? " undo" : " -")
+                + (item("mnuEditRedo")->isEnabled() ? " redo" : " -");
+        };
+        press({Qt::CTRL | Qt::Key_A, Qt::Key_G, Qt::CTRL | Qt::Key_Z});
+        QCOMPARE(now(), program + " - redo");
+        press({Qt::CTRL | Qt::Key_Y});
+        QCOMPARE(now(), u"g undo -"_qs);
+        press({Qt::CTRL | Qt::Key_Z});
         ActiveText()->setSelStart(5);
         ActiveText()->setSelLength(4);
-        press(Qt::Key_X);
-        QCOMPARE(ActiveText()->Text(), u"N001 X100\r\n"_qs);
-        QCOMPARE(QApplication::clipboard()->text(), u"G00 "_qs);
-        QVERIFY(item("mnuEditUndo")->isEnabled());
+        press({Qt::CTRL | Qt::Key_X});
         ActiveText()->setSelStart(0);
-        press(Qt::Key_Z);
-        QCOMPARE(ActiveText()->Text(), u"G00 N001 X100\r\n"_qs);
-        QVERIFY(!item("mnuEditUndo")->isEnabled());
-        // Paste keeps the line ends; Undo after it changes nothing, and a copy of nothing pastes
-        // nothing.
-        ActiveText()->loadText(u"AB"_qs);
+        press({Qt::CTRL | Qt::Key_V});
+        QCOMPARE(now(), u"G00 N001 X100\r\n undo -"_qs);
+        QMenu* menu = ActiveText()->contextMenu();
+        QCOMPARE(menu->actions().mid(0, 2), (QList {item("mnuEditUndo"), item("mnuEditRedo")}));
+        delete menu;
+        item("mnuEditUndo")->trigger();
+        QCOMPARE(now(), u"N001 X100\r\n undo redo"_qs);
+
+        newDocument(u"AB"_qs);
         QApplication::clipboard()->setText(u"X\r\nY\nZ"_qs);
         ActiveText()->setSelStart(1);
-        press(Qt::Key_V);
-        press(Qt::Key_Z);
-        QVERIFY(!item("mnuEditUndo")->isEnabled());
-        ActiveText()->setSelStart(1);
-        press(Qt::Key_C);
-        press(Qt::Key_V);
-        QCOMPARE(ActiveText()->Text(), u"AX\r\nY\nZB"_qs);
+        press({Qt::CTRL | Qt::Key_V, Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_V});
+        QCOMPARE(now(), u"AX\r\nY\nZB undo -"_qs);
+        m_main->mdiArea()->activatePreviousSubWindow();
+        QCOMPARE(now(), u"N001 X100\r\n undo redo"_qs);
+        CloseActiveDocumentDiscardingChanges();
+        QCOMPARE(now(), u"AX\r\nY\nZB undo -"_qs);
     }
 
     // Vertical tiling follows new windows and resizes; the Display menu lists every window.

@@ -481,7 +481,7 @@ private slots:
     void materialInputThenDrill()
     {
         NcTextBox* text = ActiveText();
-        text->setWholeText(u"O1234\r\n(PART)\r\n"_qs);
+        text->loadText(u"O1234\r\n(PART)\r\n"_qs);
         text->setSelStart(7);
         ModalScript script;
         script.then([](QWidget* w) {
@@ -512,6 +512,10 @@ private slots:
                 "----------< USER GRAPHIC COMMAND >----------", "OUGC", "NOEX VCHKX=60 VCHKZ=-98.5",
                 "NOEX VCHKD=15 VCHKL=20", "NOEX VWKR=9999", "N000 CLEAR", "N000 DEF WORK",
                 "N000 PS RC,[1,0],[100,60]", "N000 END", "N000 DRAW", "NRTS RTS"})));
+        // The drill, then the whole material input, go back one undo each.
+        Trigger(m_main, "mnuEditUndo");
+        Trigger(m_main, "mnuEditUndo");
+        QCOMPARE(text->Text(), u"O1234\r\n(PART)\r\n"_qs);
     }
     // One row per block of the data files but menu.txt.
     void dialogs_data()
