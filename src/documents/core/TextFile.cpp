@@ -1,5 +1,7 @@
 #include "documents/core/TextFile.h"
 
+#include <cerrno>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -58,32 +60,46 @@ QByteArray EncodeProgramText(
     return text.toUtf8();
 }
 
-FileContents ReadOrCreateFile(const QString& path)
+FileContents ReadExistingFile(const QString& path)
 {
     QFile file(path);
-    if (!QFileInfo::exists(path)) {
-        if (!file.open(QIODevice::WriteOnly))
-            return {ReadStatus::CannotOpen, {}};
-        file.close();
-    }
+    // Opening for reading only: a file that vanished is not brought back.
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         return {ReadStatus::CannotOpen, {}};
     return {ReadStatus::Ok, file.readAll()};
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
+FileContents ReadOrCreateFile(const QString& path)
 {
+    if (!QFileInfo::exists(path)) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return {ReadStatus::CannotOpen, {}};
+    }
+    return ReadExistingFile(path);
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* reason)
+{
+    const auto fail = [reason](const QString& why) {
+        if (reason)
+            *reason = why;
+        return false;
+    };
     const QFileInfo info(path);
     const bool anyWriteBit
         = info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
-    if (info.exists() && (!info.isFile() || !info.isWritable() || !anyWriteBit))
-        return false; // a read-only program stays as it is, even for the administrator
+    if (info.exists() && !info.isFile())
+        return fail(qt_error_string(EISDIR));
+    if (info.exists() && (!info.isWritable() || !anyWriteBit))
+        return fail(qt_error_string(EACCES)); // a read-only program stays, even for root
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return fail(file.errorString());
     if (file.write(bytes) != bytes.size()) {
+        const QString why = file.errorString();
         file.cancelWriting();
-        return false;
+        return fail(why);
     }
-    return file.commit();
+    return file.commit() || fail(file.errorString());
 }
