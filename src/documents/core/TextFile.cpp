@@ -94,12 +94,18 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     if (info.exists() && (!info.isWritable() || !anyWriteBit))
         return fail(qt_error_string(EACCES)); // a read-only program stays, even for root
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk fails the write with the system's reason.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(why);
+    // A short write is followed by one more: that one fails and tells why.
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            const QString why = file.errorString();
+            file.cancelWriting();
+            return fail(why);
+        }
+        done += written;
     }
     return file.commit() || fail(file.errorString());
 }
