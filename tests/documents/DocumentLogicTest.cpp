@@ -147,20 +147,12 @@ private slots:
 
         // A failed write leaves the old file; a read-only program is not replaced, even where
         // the folder would allow it.
-        // The reason is the system's.
         QVERIFY(WriteFileAtomically(path, "old\r\n"));
         QFile::setPermissions(path, QFile::ReadOwner);
-        QStringList reasons(3);
-        QVERIFY(!WriteFileAtomically(path, "new\r\n", &reasons[0]));
+        QVERIFY(!WriteFileAtomically(path, "new\r\n"));
         QCOMPARE(ReadBytes(path), QByteArray("old\r\n"));
-        QVERIFY(!WriteFileAtomically(dir.filePath(u"missing/X.MIN"_qs), "x", &reasons[1]));
-        QVERIFY(!WriteFileAtomically(dir.path(), "x", &reasons[2]));
-        QCOMPARE(reasons,
-            (QStringList {"Permission denied", "No such file or directory", "Is a directory"}));
-        // Reading never brings back a file that is gone.
-        QFile::remove(path);
-        QCOMPARE(ReadExistingFile(path).status, ReadStatus::CannotOpen);
-        QVERIFY(!QFile::exists(path));
+        QVERIFY(!WriteFileAtomically(dir.filePath(u"missing/X.MIN"_qs), "x"));
+        QVERIFY(!WriteFileAtomically(dir.path(), "x"));
     }
 };
 
