@@ -159,9 +159,8 @@ bool FileCommands::OpenFile(const QString& path)
 void FileCommands::reportMissing(const QString& fullPath)
 {
     QStringList recent = recentFiles();
-    const qsizetype listed = std::count_if(recent.cbegin(), recent.cend(),
-        [&fullPath](const QString& entry) { return fullPathOf(entry) == fullPath; });
-    if (listed == 0) {
+    const auto isIt = [&fullPath](const QString& entry) { return fullPathOf(entry) == fullPath; };
+    if (std::none_of(recent.cbegin(), recent.cend(), isIt)) {
         ShowMessage(fullPath + QStringLiteral(" not found."), QMessageBox::Warning);
         return;
     }
@@ -170,7 +169,7 @@ void FileCommands::reportMissing(const QString& fullPath)
         QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    recent.removeIf([&fullPath](const QString& entry) { return fullPathOf(entry) == fullPath; });
+    recent.removeIf(isIt);
     setRecentFiles(recent);
 }
 
