@@ -9,10 +9,13 @@
 #include "documents/core/TextFile.h"
 #include "documents/frmDocument.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMdiArea>
 #include <QWidget>
 
 namespace {
@@ -34,6 +37,19 @@ QString escapedCaption(const QString& path)
 {
     QString caption = path;
     return caption.replace(u'&', QLatin1String("&&"));
+}
+
+QString fullPathOf(const QString& path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+// One file under two spellings of its path (a link, "..") is the same file.
+bool sameFile(const QString& a, const QString& b)
+{
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return fullPathOf(a) == fullPathOf(b)
+        || (!canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath());
 }
 } // namespace
 
@@ -100,17 +116,30 @@ void FileCommands::mnuFileOpen_Click()
 
 bool FileCommands::OpenFile(const QString& path)
 {
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    const QString fullPath = fullPathOf(path);
+    for (frmDocument* open : m_shell->documents()) {
+        if (!open->isUntitled() && sameFile(open->filePath(), fullPath)) {
+            // A second copy would let one save overwrite the other's changes.
+            open->mdiArea()->setActiveSubWindow(open);
+            open->txtText()->setFocus();
+            AddRecentFile(open->filePath());
+            return true;
+        }
+    }
+    if (!QFileInfo::exists(fullPath)) {
+        reportMissing(fullPath);
+        return false;
+    }
     FileContents contents;
     {
         WaitCursor wait;
-        contents = ReadOrCreateFile(fullPath);
+        contents = ReadExistingFile(fullPath);
     }
     if (contents.status != ReadStatus::Ok) {
         ShowMessage(path + QStringLiteral("  file が Open けません."));
         return false;
     }
-    frmDocument* doc = m_shell->createDocument(fullPath.toUpper());
+    frmDocument* doc = m_shell->createDocument(fullPath);
     doc->setFilePath(fullPath);
     module1().gActiveDoc = doc;
     m_shell->ArrangeWindows();
@@ -125,6 +154,23 @@ bool FileCommands::OpenFile(const QString& path)
     doc->txtText()->setDataChanged(false);
     AddRecentFile(fullPath);
     return true;
+}
+
+void FileCommands::reportMissing(const QString& fullPath)
+{
+    QStringList recent = recentFiles();
+    const auto isIt = [&fullPath](const QString& entry) { return fullPathOf(entry) == fullPath; };
+    if (std::none_of(recent.cbegin(), recent.cend(), isIt)) {
+        ShowMessage(fullPath + QStringLiteral(" not found."), QMessageBox::Warning);
+        return;
+    }
+    const auto answer = ShowMessage(
+        fullPath + QStringLiteral(" not found.\r\nRemove it from the recent file list ?"),
+        QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    recent.removeIf(isIt);
+    setRecentFiles(recent);
 }
 
 void FileCommands::mnuFileSave_Click()
@@ -150,7 +196,7 @@ bool FileCommands::save(frmDocument* doc, bool askForName)
         return false;
     if (!FileWrite(m.gFileName, doc))
         return false;
-    AddRecentFile(m.gFileName);
+    AddRecentFile(doc->filePath());
     return true;
 }
 
@@ -166,17 +212,27 @@ QString FileCommands::SaveAsDialog(const QString& suggestion)
 bool FileCommands::FileWrite(const QString& path, frmDocument* doc)
 {
     bool written = false;
+    QString reason;
     QByteArray encoding;
     {
         WaitCursor wait;
         const QByteArray bytes
             = EncodeProgramText(doc->txtText()->Text(), doc->encoding(), &encoding);
-        written = WriteFileAtomically(path, bytes);
+        written = WriteFileAtomically(path, bytes, &reason);
     }
     if (!written) {
-        ShowMessage(QStringLiteral("Can not save."));
         module1().gSavePathName = QDir::currentPath();
-        return false;
+        // The text stays in the window, changed; another file may take it.
+        const auto answer = ShowMessage(QStringLiteral("Can not save.\r\n") + reason
+                + QStringLiteral("\r\n\r\nSave it as another file ?"),
+            QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return false;
+        const QString other = SaveAsDialog(path);
+        if (other.isEmpty() || !FileWrite(other, doc))
+            return false;
+        AddRecentFile(doc->filePath());
+        return true;
     }
     doc->setEncoding(encoding);
     doc->setFilePath(QFileInfo(path).absoluteFilePath());
@@ -237,37 +293,43 @@ QString FileCommands::recentFile(int index) const
     return item ? item->data().toString() : QString();
 }
 
+QStringList FileCommands::recentFiles() const
+{
+    QStringList paths;
+    for (int i = 1; i <= kRecentFiles; ++i)
+        if (const QString path = recentFile(i); !path.isEmpty())
+            paths << path;
+    return paths;
+}
+
+void FileCommands::setRecentFiles(const QStringList& paths)
+{
+    QStringList listed;
+    for (const QString& path : paths)
+        if (!path.isEmpty() && !listed.contains(path))
+            listed << path;
+    for (int i = 1; i <= kRecentFiles; ++i) {
+        QAction* item = m_shell->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i));
+        const QString path = listed.value(i - 1);
+        item->setData(path);
+        item->setText(
+            path.isEmpty() ? QStringLiteral("RecentFile%1").arg(i) : escapedCaption(path));
+        item->setVisible(!path.isEmpty());
+    }
+}
+
 void FileCommands::AddRecentFile(const QString& path)
 {
-    for (int i = kRecentFiles; i >= 2; --i) {
-        QAction* item = m_shell->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i));
-        const QAction* previous
-            = m_shell->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i - 1));
-        const QString previousPath = previous->data().toString();
-        item->setData(previousPath);
-        item->setText(previousPath.isEmpty() ? QStringLiteral("RecentFile%1").arg(i)
-                                             : escapedCaption(previousPath));
-        if (!previousPath.isEmpty())
-            item->setVisible(true);
-    }
-    QAction* first = m_shell->action(QStringLiteral("mnuFileRecentFile(1)"));
-    first->setData(path);
-    first->setText(escapedCaption(path));
-    first->setVisible(true);
+    setRecentFiles(QStringList {path} + recentFiles());
 }
 
 void FileCommands::LoadRecentFiles()
 {
-    for (int i = 1; i <= kRecentFiles; ++i) {
-        const QString path = GetSetting(
+    QStringList paths;
+    for (int i = 1; i <= kRecentFiles; ++i)
+        paths << GetSetting(
             QStringLiteral("Settings"), QStringLiteral("RecentFile%1").arg(i), QString());
-        if (path.isEmpty())
-            continue;
-        QAction* item = m_shell->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i));
-        item->setData(path);
-        item->setText(escapedCaption(path));
-        item->setVisible(true);
-    }
+    setRecentFiles(paths);
 }
 
 void FileCommands::SaveSettingsAtShutdown()
@@ -287,9 +349,11 @@ void FileCommands::SaveSettingsAtShutdown()
         SaveShutdownSettings(module1());
     }
     for (int i = 1; i <= kRecentFiles; ++i) {
+        const QString key = QStringLiteral("RecentFile%1").arg(i);
         const QString path = recentFile(i);
-        if (!path.isEmpty())
-            SaveSetting(settings, QStringLiteral("RecentFile%1").arg(i), path);
+        // A slot emptied by a removed entry is emptied in the store too.
+        if (!path.isEmpty() || !GetSetting(settings, key, QString()).isEmpty())
+            SaveSetting(settings, key, path);
     }
     FlushSettings();
 }

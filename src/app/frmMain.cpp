@@ -339,7 +339,7 @@ void frmMain::rebuildWindowList()
     int number = 0;
     for (frmDocument* doc : docs) {
         ++number;
-        QString caption = doc->caption();
+        QString caption = doc->shownCaption();
         caption.replace(u'&', QLatin1String("&&"));
         QAction* a = view->addAction(
             number <= 9 ? QStringLiteral("&%1 %2").arg(number).arg(caption) : caption);

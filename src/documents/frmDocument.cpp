@@ -16,12 +16,29 @@ frmDocument::frmDocument(DocumentHost* host, QWidget* parent)
     if (layout())
         layout()->setContentsMargins(1, 1, 1, 1);
     m_text->installEventFilter(this);
+    const auto showChanged = [this] { setWindowModified(m_text->DataChanged()); };
+    connect(m_text, &QsciScintilla::modificationChanged, this, showChanged);
+    connect(m_text, &QsciScintilla::textChanged, this, showChanged);
+}
+
+void frmDocument::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    // "[*]" marks where the window puts "*"; one already in a path is written twice to stay text.
+    QString title = caption;
+    setWindowTitle(
+        title.replace(QLatin1String("[*]"), QLatin1String("[*][*]")) + QLatin1String("[*]"));
+}
+
+QString frmDocument::shownCaption() const
+{
+    return isWindowModified() ? m_caption + u'*' : m_caption;
 }
 
 void frmDocument::setFilePath(const QString& path)
 {
     m_filePath = path;
-    setCaption(path.toUpper());
+    setCaption(path);
 }
 
 void frmDocument::closeEvent(QCloseEvent* e)

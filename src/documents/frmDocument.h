@@ -18,8 +18,8 @@ public:
 };
 
 // One program being edited: a child window of the main window holding the text box txtText.
-// The caption is the document's identity ("Untitled" + counter, or the path in upper case); the
-// file it saves to is kept separately, since file names on this system are case-sensitive.
+// The caption is the document's identity: "Untitled" + counter, or the file's path as it is
+// spelled. While the text has unsaved changes the window shows "*" after it.
 class frmDocument : public QMdiSubWindow
 {
     Q_OBJECT
@@ -29,8 +29,10 @@ public:
 
     NcTextBox* txtText() const { return m_text; }
 
-    QString caption() const { return windowTitle(); }
-    void setCaption(const QString& caption) { setWindowTitle(caption); }
+    QString caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+    // The caption as the window shows it: with "*" behind while there are unsaved changes.
+    QString shownCaption() const;
 
     // Empty for a document that was never saved.
     QString filePath() const { return m_filePath; }
@@ -47,6 +49,7 @@ protected:
 private:
     DocumentHost* m_host;
     NcTextBox* m_text;
+    QString m_caption;
     QString m_filePath;
     QByteArray m_encoding = "UTF-8";
 };

@@ -44,36 +44,68 @@ private slots:
         }
     }
 
-    // Save writes to the file, not to its upper-case caption; a failed save says so and keeps the
-    // old file. A recent file that vanished is created empty.
-    void saveWritesTheFileOrSaysItCannot()
+    // The caption is the path as spelled, with "*" in the window list while changed. A failed save
+    // says why and keeps text, "*" and old file; the Save As it offers writes the text elsewhere.
+    void saveWritesTheFileOrSaysWhyAndOffersSaveAs()
     {
-        const QString path = file(u"lower.min"_qs);
+        const QString path = file(u"lower.min"_qs), other = file(u"Other.min"_qs);
         WriteBytes(path, "O1\r\n");
         m_main->files()->OpenFile(path);
-        QCOMPARE(caption(), path.toUpper());
+        frmDocument* doc = m_main->activeDocument();
         typeInto(u"N1\r\n"_qs);
-        QVERIFY(ActiveText()->DataChanged());
+        QMenu* view = m_main->menu(u"mnuView"_qs);
+        emit view->aboutToShow();
+        QCOMPARE(view->actions().last()->text(), u"&1 "_qs + path + u'*');
         trigger("mnuFileSave");
-        QCOMPARE(ReadBytes(path), QByteArray("N1\r\nO1\r\n"));
-        QVERIFY(!ActiveText()->DataChanged());
-        QVERIFY(!QFile::exists(path.toUpper()));
+        QVERIFY(!doc->isWindowModified());
         QFile::setPermissions(path, QFile::ReadOwner);
         typeInto(u"new"_qs);
         ModalScript script;
-        script.answerMessage(QMessageBox::Ok);
+        script.answerMessage(QMessageBox::No).answerMessage(QMessageBox::Yes).chooseFile(other);
         trigger("mnuFileSave");
-        QCOMPARE(Said(script.messages()), QStringList {"Corvane|Can not save."});
-        QCOMPARE(ReadBytes(path), QByteArray("N1\r\nO1\r\n"));
-        QVERIFY(ActiveText()->DataChanged());
+        QVERIFY(doc->isWindowModified());
+        trigger("mnuFileSave");
+        QCOMPARE(Said(script.messages()),
+            QStringList(2,
+                u"Corvane|Can not save.\r\nPermission denied\r\n\r\nSave it as "
+                u"another file ?"_qs));
+        QCOMPARE(ReadBytes(path) + ReadBytes(other), QByteArray("N1\r\nO1\r\nN1\r\nnewO1\r\n"));
+        QVERIFY(!doc->isWindowModified());
+        QCOMPARE((QStringList {caption(), m_main->files()->recentFile(1)}),
+            (QStringList {other, other}));
+    }
 
-        CloseActiveDocumentDiscardingChanges();
-        QFile::remove(path);
-        trigger("mnuFileRecentFile(1)");
-        QVERIFY(QFile::exists(path));
-        QCOMPARE(caption(), path.toUpper());
-        QCOMPARE(ActiveText()->Text(), QString());
-        QCOMPARE(m_main->files()->recentFile(2), path);
+    // A file opened again comes to the front with its changes; the recent list holds each path
+    // once, the one chosen on top. A file that is gone, named on the command line or chosen from
+    // the list, is not created; Yes takes it off the list, for the next run too.
+    void oneWindowPerFileAndMissingRecentFiles()
+    {
+        const QString a = file(u"a.min"_qs), b = file(u"b.min"_qs);
+        WriteBytes(a, "A");
+        WriteBytes(b, "B");
+        m_main->files()->OpenFile(a);
+        typeInto(u"changed "_qs);
+        m_main->files()->OpenFile(b);
+        ModalScript script;
+        script.chooseFile(a);
+        trigger("mnuFileOpen");
+        QCOMPARE((QStringList {caption(), ActiveText()->Text()}), (QStringList {a, "changed A"}));
+        trigger("mnuFileRecentFile(2)");
+        QCOMPARE(m_main->documents().size(), 2);
+        QCOMPARE(
+            (QStringList {caption()} + m_main->files()->recentFiles()), (QStringList {b, b, a}));
+        CloseMainDiscardingChanges();
+        QFile::remove(a);
+        script.answerMessage(QMessageBox::No).answerMessage(QMessageBox::Yes);
+        m_main = StartFresh(a, true); // named on the command line
+        trigger("mnuFileRecentFile(2)");
+        QCOMPARE(Said(script.messages()),
+            QStringList(2,
+                u"Corvane|"_qs + a + u" not found.\r\nRemove it from the recent file list ?"_qs));
+        QVERIFY(!QFile::exists(a) && m_main->documents().isEmpty());
+        CloseMain();
+        m_main = StartFresh({}, true);
+        QCOMPARE(m_main->files()->recentFiles(), QStringList {b});
     }
 
     void untitledSaveAsksForANameAndListsIt()
@@ -91,7 +123,7 @@ private slots:
         trigger("mnuFileSave");
         QCOMPARE(ReadBytes(path), QByteArray("O7\r\n"));
         QCOMPARE((QStringList {caption(), m_main->files()->recentFile(1), module1().gSavePathName}),
-            (QStringList {path.toUpper(), path, m_dir.path()}));
+            (QStringList {path, path, m_dir.path()}));
     }
 
     // A path that cannot be read leaves no window behind.
@@ -158,6 +190,8 @@ private slots:
         CloseActiveDocumentDiscardingChanges();
 
         const QString a = file(u"a.min"_qs), b = file(u"b.min"_qs);
+        WriteBytes(a, "");
+        WriteBytes(b, "");
         m_main->files()->OpenFile(a);
         typeInto(u"text of a"_qs);
         m_main->files()->OpenFile(b);
@@ -165,7 +199,7 @@ private slots:
         script.answerMessage(QMessageBox::Yes).answerMessage(QMessageBox::Yes);
         CloseMain();
         QCOMPARE(script.messages().size(), 3);
-        QVERIFY(script.messages()[1].text.startsWith(u'[' + a.toUpper() + u']'));
+        QVERIFY(script.messages()[1].text.startsWith(u'[' + a + u']'));
         QCOMPARE(ReadBytes(a) + ReadBytes(b), QByteArray("text of atext of b"));
     }
 

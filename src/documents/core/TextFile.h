@@ -26,8 +26,11 @@ struct FileContents
     QByteArray bytes;
 };
 
+// Reads a whole file that exists; a missing one is never created.
+FileContents ReadExistingFile(const QString& path);
 // Reads a whole file; a file that does not exist is created empty first.
 FileContents ReadOrCreateFile(const QString& path);
 
-// Replaces the file's contents atomically: a failed write leaves the old file as it was.
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// Replaces the file's contents atomically: a failed write leaves the old file as it was and, when
+// reason is given, says why in the system's words ("Permission denied").
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
