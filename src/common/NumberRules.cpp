@@ -83,7 +83,7 @@ QString NumberFieldMessage(const QString& caption, const QString& text, const Nu
         return field + QStringLiteral(" is empty. Enter ") + wanted(rule) + u'.';
     }
     if (!IsCompleteNumber(text))
-        return field + QStringLiteral(": \"") + text + QStringLiteral("\" is not a number. Enter ")
+        return field + QStringLiteral(": '") + text + QStringLiteral("' is not a number. Enter ")
             + wanted(rule)
             + QStringLiteral(", written as digits with an optional sign and at most one point.");
     const double value = Val(text);
