@@ -178,6 +178,15 @@ private slots:
         // Typing a new Z2 completes X2 as before.
         typeAndLeave(form, u"Text5"_qs, u"10"_qs);
         QCOMPARE(field(form, "Text4")->text(), u"31.547"_qs);
+        // An angle that is not a number is refused, and nothing is completed from it.
+        ModalScript script;
+        script.answerMessage(QMessageBox::Ok);
+        typeAndLeave(form, u"Text3"_qs, u"3O"_qs);
+        typeAndLeave(form, u"Text5"_qs, u"20"_qs);
+        QCOMPARE(Said(script.messages()),
+            QStringList {u"Corvane|A: '3O' is not a number. Enter a number, written as digits with "
+                         u"an optional sign and at most one point."_qs});
+        QCOMPARE(field(form, "Text4")->text(), u"31.547"_qs);
         // Cancel unloads the form: opened again, it is empty, and nothing was inserted.
         click(form, "Command2");
         QTRY_VERIFY(!form);
