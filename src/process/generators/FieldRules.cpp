@@ -19,11 +19,12 @@ struct Row
 // clang-format off
 const Row kRows[] = {
     // Drills: without a peck depth (Hiss) or an entry length (corbyte) D the drill goes in at
-    // once; without L no dwell (Hiss) or breakthrough length (corbyte). V with the drill diameter U
-    // gives the speed; a diameter of 0 stays the division-by-zero error.
+    // once; L (the Hiss cycle's L word, the corbyte's breakthrough length) is written only when
+    // above 0. V with the drill diameter U gives the speed; a diameter of 0 stays the
+    // division-by-zero error.
     {"ProcessDrillHss ProcessDrillU", "D? L?"},
-    // Rough turning: without V the speed of the process before stays; no finishing stock U W, no
-    // chamfer C, no face cut SZ.
+    // Rough turning: without V the speed of the process before stays; U W 0 is no finishing
+    // stock, C 0 no chamfer; SZ 0 writes no move to SZ.
     {"ProcessGROVOD ProcessGROVID ProcessGROVPLAN ProcessGROVPLANOD", "V? U? W? C? SZ?"},
     // Finishing: no finishing stock; plan and outside: end X 0 faces to the centre.
     {"ProcessFINOD ProcessFINID ProcessFINPLAN ProcessFINPLANOD", "V? U? W? EndX?"},
@@ -38,22 +39,28 @@ const Row kRows[] = {
     {"ProcessThreadPLAN", "V? U? W? L? C? StartC? D+"},
     {"ProcessThreadOD ProcessThreadID", "V? U? W? L? C? StartC? D+ EndX+"},
     // M-axis drills: the peck D, the second peck L and the dwell W are written only when above 0,
-    // the hole count C only above 1. On the slant plane SZ 0 is no Z shift (as C is no X shift).
+    // the hole count C only above 1. On the slant plane C and SZ are the plane's shifts, 0 for
+    // none.
     {"ProcessMDrillPLAN ProcessMDrillSide ProcessMDrillSlant", "D? L? W? C? SZ?"},
-    // M-axis taps: the thread angle D and the count C only when above 0.
-    {"ProcessMTapPLAN ProcessMTapSide ProcessMTapSlant ProcessMPlanetTapSlant", "D? C? W? SZ?"},
-    // Key ways: the count C and the stock L only when above 0; on the slant plane C and SZ are
-    // the shifts of the plane's zero, 0 for none.
-    {"ProcessMKeyPLAN ProcessMKeySide ProcessMKeySlant", "C? L? SZ?"},
-    // End-mill circle: without the step D one cut to the bottom, without L no finishing pass.
+    // M-axis taps: the thread angle D and the count C only when above 0. On the slant plane C and
+    // SZ are the shifts of the plane's zero (G174 SX SZ), 0 for none.
+    {"ProcessMTapPLAN ProcessMTapSide ProcessMTapSlant", "D? C? SZ?"},
+    // Planet tap: D is the pitch every move is built from, above 0; W is the plane's master
+    // angle, written as typed.
+    {"ProcessMPlanetTapSlant", "D+ C? SZ?"},
+    // Key ways: the count C and the stock L only when above 0; the cutting amount D is not
+    // written. On the slant plane C and SZ are the plane's shifts, 0 for none.
+    {"ProcessMKeyPLAN ProcessMKeySide ProcessMKeySlant", "C? L? D? SZ?"},
+    // End-mill circle: without the step D one cut to the bottom, without L no finishing circle;
+    // the plane's shifts C and SZ, 0 for none.
     {"ProcessMCircleSlant", "D? L? C? SZ?"},
     // Measurements: the second touch takes the offset 10 above the tool number (up to 89); V is
     // the offset number the macro corrects, two digits.
     {"ProcessMeasuerInD ProcessMeasuerOutD", "ToolNumber#89 V#99"},
     {"ProcessMeasuerInR ProcessMeasuerOutR", "V#99"},
     // Zero settings: the second approach C is written only when above 0, and on the Z axis the
-    // tolerances U and W too.
-    {"ProcessMeasuerZeroCaxis", "C?"},
+    // tolerances U and W too; the C axis does not write D.
+    {"ProcessMeasuerZeroCaxis", "C? D?"},
     {"ProcessMeasuerZeroZaxis", "U? W? C?"},
 };
 // clang-format on
