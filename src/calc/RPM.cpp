@@ -5,6 +5,7 @@
 #include "common/Basic.h"
 #include "common/FormatNc.h"
 #include "common/RuntimeError.h"
+#include "process/NumberFields.h"
 
 #include <cmath>
 
@@ -31,11 +32,14 @@ void RPM::Diameter_KeyPress()
         ui->V->setFocus();
         return;
     }
-    try {
-        // A diameter of 0 divides by zero: the dialog closes without a word, as it always has.
-        const double speed = SpindleSpeed(Val(ui->V->text()), Val(ui->Diameter->text()));
-        if (std::isfinite(speed))
-            insertIntoTarget(NumberText(speed));
-    } catch (const RuntimeError&) { }
+    // The diameter divides: it must be above 0.
+    if (!CheckNumberFields(this,
+            {{ui->V, ui->Label1->text() + u' ' + ui->Label3->text(), {}},
+                {ui->Diameter, ui->Label2->text() + u' ' + ui->Label4->text(),
+                    ParseNumberRule(QStringLiteral("+"))}}))
+        return;
+    const double speed = SpindleSpeed(Val(ui->V->text()), Val(ui->Diameter->text()));
+    if (std::isfinite(speed))
+        insertIntoTarget(NumberText(speed));
     close();
 }

@@ -3,6 +3,9 @@
 
 #include "calc/CalcSupport.h"
 #include "calc/core/LineAngleCalc.h"
+#include "process/NumberFields.h"
+
+#include <QTimer>
 
 #include <cmath>
 
@@ -40,8 +43,30 @@ void frmLineAngle::writeFields(const LineAngleFields& f)
     m_completed = std::make_unique<LineAngleFields>(f);
 }
 
+// A field may stay empty (the completion then leaves it), but text that is not a number is
+// refused before anything is computed.
+bool frmLineAngle::checkFields()
+{
+    const NumberRule emptyAllowed = ParseNumberRule(QStringLiteral("?"));
+    QList<NumberField> checks;
+    for (const auto& [box, caption] : {std::pair {ui->Text1, "X1"}, {ui->Text2, "Z1"},
+             {ui->Text3, "A"}, {ui->Text4, "X2"}, {ui->Text5, "Z2"}})
+        checks.append({box, QString::fromLatin1(caption), emptyAllowed});
+    return CheckNumberFields(this, checks);
+}
+
 void frmLineAngle::complete(void (*completion)(LineAngleFields&))
 {
+    // A refusal puts the focus back on the field, which leaves another one: that asks nothing
+    // until the refusal is done.
+    if (m_checking)
+        return;
+    m_checking = true;
+    if (!checkFields()) {
+        QTimer::singleShot(0, this, [this] { m_checking = false; });
+        return;
+    }
+    m_checking = false;
     LineAngleFields f = fields();
     if (m_completed && *m_completed == f)
         return;

@@ -30,6 +30,7 @@ public:
 private:
     LineAngleFields fields() const;
     void writeFields(const LineAngleFields& fields);
+    bool checkFields();
     void complete(void (*completion)(LineAngleFields&));
     void insertAndUnload(const QString& text);
     void drawSketch();
@@ -39,4 +40,5 @@ private:
     // does not complete again: that would compute back from the value just cut to three decimals
     // and overwrite what the user typed (an X2 of 40 would become 39.999).
     std::unique_ptr<LineAngleFields> m_completed;
+    bool m_checking = false;
 };

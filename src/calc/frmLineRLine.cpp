@@ -6,9 +6,14 @@
 #include "common/Basic.h"
 #include "common/FormatNc.h"
 #include "common/Module1.h"
+#include "process/NumberFields.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QTimer>
+#include <algorithm>
 
 namespace {
 constexpr quint32 kBackColour = 8;
@@ -70,6 +75,7 @@ frmLineRLine::frmLineRLine(QWidget* parent)
     connect(ui->Command7, &QPushButton::clicked, this, &frmLineRLine::Command7_Click);
     connect(ui->Command8, &QPushButton::clicked, this, &frmLineRLine::Command8_Click);
     connect(ui->Command9, &QPushButton::clicked, this, &frmLineRLine::Command9_Click);
+    enableInserts();
     ui->Text1->setFocus();
 }
 
@@ -100,13 +106,55 @@ void frmLineRLine::writeFields(const TwoLineFields& f)
             field(i)->setText(f.*kFields[i]);
 }
 
+// The input fields may stay empty (nothing is computed from an incomplete line), but text that
+// is not a number is refused before anything is computed.
+bool frmLineRLine::checkInput()
+{
+    const NumberRule emptyAllowed = ParseNumberRule(QStringLiteral("?"));
+    QList<NumberField> checks;
+    for (const auto& [index, caption] : {std::pair {1, "Line 1 X"}, {2, "Line 1 Z"},
+             {3, "Line 1 A"}, {4, "Line 2 X"}, {5, "Line 2 Z"}, {6, "Line 2 A"}, {9, "R"}})
+        checks.append({field(index), QString::fromLatin1(caption), emptyAllowed});
+    return CheckNumberFields(this, checks);
+}
+
+// A result's insert button works only while its result fields hold a result.
+void frmLineRLine::enableInserts()
+{
+    const std::pair<QPushButton*, QList<int>> buttons[]
+        = {{ui->Command4, {7, 8}}, {ui->Command5, {10, 11}}, {ui->Command8, {12, 13}},
+            {ui->Command6, {16, 17}}, {ui->Command9, {14, 15, 9}}, {ui->Command7, {18, 19}}};
+    for (const auto& [button, results] : buttons)
+        button->setEnabled(std::all_of(
+            results.begin(), results.end(), [this](int index) { return !text(index).isEmpty(); }));
+}
+
 void frmLineRLine::CalcAndDraw()
 {
+    // A refusal puts the focus back on the field, which leaves another one: that asks nothing
+    // until the refusal is done.
+    if (m_calculating || m_refusing)
+        return;
+    const QScopedValueRollback calculating(m_calculating, true);
+    if (!checkInput()) {
+        m_refusing = true;
+        QTimer::singleShot(0, this, [this] { m_refusing = false; });
+        return;
+    }
     TwoLineFields f = fields();
     const TwoLineDrawing drawing = CalcTwoLines(f, module1().gPi);
+    writeFields(f);
+    enableInserts();
+    // Said once for the same reason, not again at every change of field.
+    if (drawing.noResult != m_noResult) {
+        m_noResult = drawing.noResult;
+        if (!m_noResult.isEmpty())
+            QMessageBox(
+                QMessageBox::Warning, QStringLiteral("Corvane"), m_noResult, QMessageBox::Ok, this)
+                .exec();
+    }
     if (!drawing.redraw)
         return;
-    writeFields(f);
     LinePicture* picture = ui->Picture1;
     const QColor lineColour = LinePicture::colourValue(kLineColour);
     picture->Cls(LinePicture::colourValue(kBackColour));

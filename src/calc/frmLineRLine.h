@@ -36,6 +36,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
+    bool checkInput();
+    void enableInserts();
     void Picture1_MouseMove(const QPointF& user);
     void insertBlock(const QString& text);
     QString text(int index) const;
@@ -45,4 +47,7 @@ private:
 
     std::unique_ptr<Ui::frmLineRLine> ui;
     QLabel* m_picture3;
+    bool m_calculating = false;
+    bool m_refusing = false;
+    QString m_noResult; // the reason last given why there is no result
 };

@@ -12,6 +12,7 @@
 #include "process/frmProcess.h"
 #include "process/frmProcessSetup.h"
 #include "process/frmUGC.h"
+#include "process/generators/FieldRules.h"
 #include "process/generators/ProcessMenu.h"
 #include "texttools/InsertAtCaret.h"
 
@@ -69,6 +70,7 @@ void ProcessCommands::RunGenerator(const ProcessItem& generator)
                 dialog.applySetUp(setUp, false);
                 dialog.FillProcessDialog(generator.row);
                 dialog.applySetUp(setUp, true);
+                dialog.setFieldRules(ProcessFieldRules(QLatin1String(generator.control)));
                 dialog.exec();
             }
             if (!m.gProcessOk)

@@ -2,6 +2,7 @@
 
 #include "common/Module1.h"
 #include "process/DialogKeys.h"
+#include "process/NumberFields.h"
 #include "ui_frmProcess.h"
 
 #include <QAbstractButton>
@@ -98,8 +99,31 @@ void frmProcess::Command2_Click()
     reject();
 }
 
+// The shown fields in tab order, each named by its caption and letter; a start or end field also
+// by the caption of its group ("End Point X").
+bool frmProcess::checkFields()
+{
+    QList<NumberField> checks;
+    for (const QString& name : ProcessFieldNames()) {
+        auto* box = findChild<QLineEdit*>(name);
+        if (!box->isVisibleTo(this) || !m_rules.contains(name))
+            continue;
+        QStringList caption;
+        if (name.startsWith(u"Start"))
+            caption << ui->LabelStart->text();
+        else if (name.startsWith(u"End"))
+            caption << ui->LabelEnd->text();
+        for (const QString& label : FieldLabels(name))
+            caption << findChild<QLabel*>(label)->text();
+        checks.append({box, caption.join(u' '), m_rules.value(name)});
+    }
+    return CheckNumberFields(this, checks);
+}
+
 void frmProcess::done(int result)
 {
+    if (result == Accepted && !checkFields())
+        return;
     // Every way out but OK is Cancel, the close box included.
     if (result == Accepted)
         ReadProcessDialog();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/NumberRules.h"
 #include "process/core/DialogSetup.h"
 #include "process/core/ProcessFields.h"
 
@@ -28,6 +29,8 @@ public:
     void ReadProcessDialog();
 
     ProcessFields fields() const;
+    // What the fields must hold; OK refuses a shown field that breaks its rule.
+    void setFieldRules(const QHash<QString, NumberRule>& rules) { m_rules = rules; }
 
     void Command1_Click();
     void Command2_Click();
@@ -36,6 +39,9 @@ protected:
     void done(int result) override;
 
 private:
+    bool checkFields();
+
     Ui::frmProcess* ui;
     Module1& m_state;
+    QHash<QString, NumberRule> m_rules;
 };

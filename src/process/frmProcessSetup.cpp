@@ -4,6 +4,7 @@
 #include "common/Basic.h"
 #include "common/Module1.h"
 #include "process/DialogKeys.h"
+#include "process/NumberFields.h"
 #include "process/core/MachineParameters.h"
 #include "ui_frmProcessSetup.h"
 
@@ -107,8 +108,26 @@ void frmProcessSetup::saveValues()
     FlushSettings();
 }
 
+// Every shown box takes one complete number; the maximum speed must be above 0. A box the Duomill
+// layout hides is not asked and keeps its text.
+bool frmProcessSetup::checkValues()
+{
+    const auto caption
+        = [](const QLabel* row, const QLabel* axis) { return row->text() + u' ' + axis->text(); };
+    QList<NumberField> fields
+        = {{ui->txtMaxS, ui->Label4->text(), ParseNumberRule(QStringLiteral("+"))},
+            {ui->txtHomeX, caption(ui->LabelApp, ui->LabelAppX), {}},
+            {ui->txtHomeZ, caption(ui->LabelApp, ui->LabelAppZ), {}},
+            {ui->txtAppX, caption(ui->Label1, ui->Label2), {}},
+            {ui->txtAppZ, caption(ui->Label1, ui->Label3), {}}};
+    fields.removeIf([this](const NumberField& f) { return !f.box->isVisibleTo(this); });
+    return CheckNumberFields(this, fields);
+}
+
 void frmProcessSetup::done(int result)
 {
+    if (result == Accepted && !checkValues())
+        return;
     if (result == Accepted)
         saveValues();
     m_state.gProcessOk = result == Accepted;

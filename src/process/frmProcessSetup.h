@@ -31,6 +31,7 @@ protected:
     void done(int result) override;
 
 private:
+    bool checkValues();
     void saveValues();
 
     Ui::frmProcessSetup* ui;

@@ -3,6 +3,7 @@
 #include "app/core/FileFilter.h"
 #include "common/Module1.h"
 #include "process/DialogKeys.h"
+#include "process/NumberFields.h"
 #include "process/UgcSketch.h"
 #include "process/core/CutConditions.h"
 #include "ui_frmUGC.h"
@@ -103,8 +104,27 @@ void frmUGC::Command2_Click()
     reject();
 }
 
+// The dimensions only describe the blank and the chuck, and a frame may be written before they
+// are known: an empty box counts as 0, but text that is not a number is refused. A box the
+// tailstock choice disables is not asked.
+bool frmUGC::checkFields()
+{
+    const NumberRule emptyIsZero = ParseNumberRule(QStringLiteral("?"));
+    QList<NumberField> checks;
+    for (const auto& [box, label] : {std::pair {ui->Text9, ui->LabelPZero},
+             {ui->Text1, ui->LabelJawLength}, {ui->Text2, ui->LabelJawPlan},
+             {ui->Text3, ui->LabelLength}, {ui->Text5, ui->LabelMaterialOD},
+             {ui->Text4, ui->LabelMaterialID}, {ui->Text8, ui->LabelCenterLength},
+             {ui->Text7, ui->LabelCenterD}, {ui->Text6, ui->LabelCenterHoleD}})
+        if (box->isEnabled())
+            checks.append({box, label->text(), emptyIsZero});
+    return CheckNumberFields(this, checks);
+}
+
 void frmUGC::done(int result)
 {
+    if (result == Accepted && !checkFields())
+        return;
     if (result == Accepted) {
         const MaterialFields f = fields();
         ReadMaterialFields(m_state, f);

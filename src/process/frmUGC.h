@@ -35,6 +35,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    bool checkFields();
     QLineEdit* box(int number) const;
     // The dimension line of box 1 to 9 in the sketch.
     int dimensionLine(int box) const;

@@ -51,8 +51,10 @@ const QHash<QString, DataRule> rules = {
             TwoLineFields f = typed(in);
             const TwoLineDrawing d = CalcTwoLines(f, kPi);
             Out out {f.xc, f.zc, f.cx, f.cz, f.t1x, f.t1z, f.i1, f.k1, f.t2x, f.t2z, f.i2, f.k2};
-            while (!out.isEmpty() && out.last() == u"-")
+            while (!out.isEmpty() && out.last().isEmpty())
                 out.removeLast();
+            if (!d.noResult.isEmpty())
+                out << d.noResult;
             bool inScale = d.scale.width > 0 && d.scale.height > 0
                 && qFuzzyCompare(d.scale.width / d.scale.height, kPictureWidth / kPictureHeight);
             for (const QLineF& l : d.lines)

@@ -54,13 +54,20 @@ private slots:
 
     void cleanup() { CloseMainDiscardingChanges(); }
 
-    // Speed, Enter, diameter, Enter: the speed rounded down to tens goes in at the caret; a
-    // diameter of 0 or none closes the form without a word.
+    // Speed, Enter, diameter, Enter: the speed rounded down to tens goes in at the caret. A field
+    // that is not a number, or a diameter not above 0, is refused: one message naming it, and the
+    // form stays open with that field's text selected; nothing goes in.
     void rpm()
     {
-        for (const auto& [speed, diameter, inserted] :
-            {std::tuple {"150", "30", "1590"}, {"0", "50", "0"}, {"150m/min", "30mm", "1590"},
-                {"100", "0", ""}, {"100", "", ""}}) {
+        const QString notANumber
+            = u"Cut speed V: '150m/min' is not a number. Enter a number, "
+              u"written as digits with an optional sign and at most one point."_qs;
+        for (const auto& [speed, diameter, result, refused] :
+            {std::tuple {"150", "30", u"1590"_qs, ""}, {"0", "50", u"0"_qs, ""},
+                {"150m/min", "30", notANumber, "V"},
+                {"100", "0", u"Diameter D: 0 is out of range. Enter a number above 0."_qs,
+                    "Diameter"},
+                {"100", "", u"Diameter D is empty. Enter a number above 0."_qs, "Diameter"}}) {
             ActiveText()->setWholeText(u"S\r\n"_qs);
             ActiveText()->setSelStart(1);
             QPointer<QWidget> form = openForm(m_main, "mnuToolsrpm", "RPM");
@@ -71,11 +78,22 @@ private slots:
             QTest::keyClick(field(form, "V"), Qt::Key_Return);
             QCOMPARE(QApplication::focusWidget(), field(form, "Diameter"));
             QTest::keyClicks(field(form, "Diameter"), QString::fromLatin1(diameter));
-            ModalScript script; // no message may appear
+            ModalScript script;
+            if (*refused)
+                script.answerMessage(QMessageBox::Ok);
             QTest::keyClick(field(form, "Diameter"), Qt::Key_Return);
+            if (*refused) {
+                QCOMPARE(Said(script.messages()), QStringList {u"Corvane|"_qs + result});
+                QVERIFY(form && form->isVisible());
+                QLineEdit* box = field(form, QString::fromLatin1(refused));
+                QCOMPARE(form->focusWidget(), box);
+                QCOMPARE(box->selectedText(), box->text());
+                form->close();
+            }
             QTRY_VERIFY(!form);
-            QCOMPARE(ActiveText()->Text(), u"S"_qs + QString::fromLatin1(inserted) + u"\r\n"_qs);
-            QVERIFY(script.messages().isEmpty());
+            QCOMPARE(ActiveText()->Text(), u"S"_qs + (*refused ? QString() : result) + u"\r\n"_qs);
+            if (!*refused)
+                QVERIFY(script.messages().isEmpty());
         }
     }
 
@@ -160,6 +178,15 @@ private slots:
         // Typing a new Z2 completes X2 as before.
         typeAndLeave(form, u"Text5"_qs, u"10"_qs);
         QCOMPARE(field(form, "Text4")->text(), u"31.547"_qs);
+        // An angle that is not a number is refused, and nothing is completed from it.
+        ModalScript script;
+        script.answerMessage(QMessageBox::Ok);
+        typeAndLeave(form, u"Text3"_qs, u"3O"_qs);
+        typeAndLeave(form, u"Text5"_qs, u"20"_qs);
+        QCOMPARE(Said(script.messages()),
+            QStringList {u"Corvane|A: '3O' is not a number. Enter a number, written as digits with "
+                         u"an optional sign and at most one point."_qs});
+        QCOMPARE(field(form, "Text4")->text(), u"31.547"_qs);
         // Cancel unloads the form: opened again, it is empty, and nothing was inserted.
         click(form, "Command2");
         QTRY_VERIFY(!form);
@@ -215,6 +242,45 @@ private slots:
         QVERIFY(coordinates->geometry().bottom() == picture->height() - 1 && coordinates->x() == 0);
         QTest::mouseMove(form, QPoint(2, form->height() - 2));
         QTRY_VERIFY(!coordinates->isVisible());
+
+        // Line 2 turned parallel to line 1: every result goes blank, its insert button off, and
+        // one message says why, once; text that is not a number is refused before any
+        // calculation. A crossing again brings the results and their buttons back.
+        const char* results[]
+            = {"Command4", "Command5", "Command8", "Command6", "Command9", "Command7"};
+        const auto resultsShown = [&] {
+            QStringList shown;
+            for (int i : {7, 8, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19})
+                shown << field(form, u"Text%1"_qs.arg(i))->text();
+            for (const char* button : results)
+                shown << (form->findChild<QPushButton*>(QLatin1String(button))->isEnabled()
+                        ? u"on"_qs
+                        : u"off"_qs);
+            return shown.join(u' ');
+        };
+        ModalScript script;
+        script.answerMessage(QMessageBox::Ok).answerMessage(QMessageBox::Ok);
+        const auto activate = [&] { // as the desktop does when a message over the form closes
+            form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(form));
+        };
+        typeAndLeave(form, u"Text6"_qs, u"45"_qs);
+        QCOMPARE(resultsShown(), QString(12, u' ') + u"off off off off off off"_qs);
+        activate();
+        typeAndLeave(form, u"Text9"_qs, u"3"_qs);
+        typeAndLeave(form, u"Text6"_qs, u"4x5"_qs);
+        activate();
+        QTRY_COMPARE(form->focusWidget(), field(form, "Text6"));
+        QCOMPARE(field(form, "Text6")->selectedText(), u"4x5"_qs);
+        QCOMPARE(Said(script.messages()),
+            (QStringList {u"Corvane|Line 1 and line 2 are parallel: they never cross, so there is "
+                          u"no crossing point and no corner arc. Change an angle."_qs,
+                u"Corvane|Line 2 A: '4x5' is not a number. Enter a number, written as digits "
+                u"with an optional sign and at most one point."_qs}));
+        typeAndLeave(form, u"Text6"_qs, u"180"_qs);
+        QCOMPARE(field(form, "Text7")->text(), u"40"_qs);
+        QCOMPARE(resultsShown().section(u' ', 12), u"on on on on on on"_qs);
+        QCOMPARE(ActiveText()->Text().count(u"\r\n"_qs), 8); // nothing inserted meanwhile
     }
 
     void calculator_firstFoundStarts()

@@ -3,6 +3,7 @@
 #include "common/Basic.h"
 #include "common/ErrorMessages.h"
 #include "common/FormatNc.h"
+#include "common/NumberRules.h"
 #include "common/Variant.h"
 
 namespace {
@@ -57,6 +58,8 @@ const QHash<QString, DataRule> rules = {
             double v = number(in[0]);
             return {FormatTwoDigit(v)};
         }},
+    {"NumberField",
+        [](In in) -> Out { return {NumberFieldMessage(in[0], in[1], ParseNumberRule(in[2]))}; }},
     {"SpindleSpeed",
         [](In in) -> Out { return {shown(SpindleSpeed(number(in[0]), number(in[1])))}; }},
 };

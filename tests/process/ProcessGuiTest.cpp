@@ -663,10 +663,18 @@ private slots:
         if (!words.contains(u"noTable")) {
             script.then([&](QWidget* w) {
                 for (const QString& word : words.filter(u"="_qs))
-                    Type(w, word.section(u'=', 0, 0), word.section(u'=', 1));
+                    if (!word.startsWith(u"refuses="))
+                        Type(w, word.section(u'=', 0, 0), word.section(u'=', 1));
                 if (words.contains(u"closeDocument"))
                     CloseActiveDocumentDiscardingChanges();
                 Click(w, "Command1");
+                // A refused field has the focus with its text selected; Cancel then leaves.
+                if (const QString field = words.filter(u"refuses="_qs).value(0); !field.isEmpty()) {
+                    auto* box = Control<QLineEdit>(w, field.section(u'=', 1));
+                    QCOMPARE(w->focusWidget(), box);
+                    QCOMPARE(box->selectedText(), box->text());
+                    Click(w, "Command2");
+                }
             });
         }
         script.answerMessage(QMessageBox::Ok);
@@ -680,6 +688,8 @@ private slots:
         QVERIFY(!text->DataChanged());
         QCOMPARE(text->SelStart(), 7);
         QCOMPARE(text->SelLength(), 13);
+        QCOMPARE(storedParameters(), QStringList());
+        QCOMPARE(module1().gMaxS, 2500.0f);
     }
 };
 

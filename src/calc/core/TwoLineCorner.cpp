@@ -15,6 +15,15 @@ constexpr double kNominalSpan = 10;
 // Closer than this (in millimetres) a given point is the crossing.
 constexpr double kSamePoint = 1e-6;
 
+const QString kParallelLines = QStringLiteral(
+    "Line 1 and line 2 are parallel: they never cross, so there is no crossing point and no "
+    "corner arc. Change an angle.");
+const QString kTooFar = QStringLiteral(
+    "Line 1 and line 2 cross too far away to compute. Change a point or an angle.");
+const QString kNoArc = QStringLiteral(
+    "No corner arc of this radius R can be computed between the two lines. Change R or an "
+    "angle.");
+
 struct Line
 {
     double x = 0; // diameter
@@ -47,7 +56,7 @@ bool finite(std::initializer_list<double> values)
 }
 
 // A little is added before the cut to three decimals, so that 35.9999999 from the arithmetic
-// becomes 36. A value that overflowed leaves the field as it was.
+// becomes 36. A value that overflowed leaves the field blank.
 void writeResult(QString& field, double value)
 {
     if (std::isfinite(value + 0.0001))
@@ -155,6 +164,9 @@ QLineF towardsCrossing(const Line& l, const Crossing& c, double width)
 
 TwoLineDrawing CalcTwoLines(TwoLineFields& f, double pi)
 {
+    for (QString* result : {&f.xc, &f.zc, &f.cx, &f.cz, &f.t1x, &f.t1z, &f.i1, &f.k1, &f.t2x,
+             &f.t2z, &f.i2, &f.k2})
+        result->clear();
     TwoLineDrawing drawing;
     if (f.x1.isEmpty() || f.z1.isEmpty() || f.a1.isEmpty())
         return drawing;
@@ -177,6 +189,8 @@ TwoLineDrawing CalcTwoLines(TwoLineFields& f, double pi)
             drawing.scale = *scale;
             drawing.lines = {throughPoint(l1, scale->width), throughPoint(l2, scale->width)};
         }
+        drawing.noResult = std::fabs(std::sin(l1.a - l2.a)) < kParallel ? kParallelLines
+                                                                         : kTooFar;
         return drawing;
     }
     writeResult(f.xc, c->x);
@@ -193,8 +207,10 @@ TwoLineDrawing CalcTwoLines(TwoLineFields& f, double pi)
         return drawing;
     const double radius = Val(f.r);
     const std::optional<Arc> arc = cornerArc(l1, l2, *c, radius, pi);
-    if (!arc)
+    if (!arc) {
+        drawing.noResult = kNoArc;
         return drawing;
+    }
     writeResult(f.cx, arc->cx);
     writeResult(f.cz, arc->cz);
     writeResult(f.t1x, arc->t1x);

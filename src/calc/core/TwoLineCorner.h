@@ -9,7 +9,8 @@
 
 // The fields of the two lines and circle calculator. Each line is given by a point (X diameter,
 // Z) and an angle in degrees; R is the corner radius. The other fields are results, written as
-// NC numbers; a result that cannot be computed leaves its field as it was.
+// NC numbers; a result that cannot be computed is blank, so that no old result stays beside the
+// new input.
 struct TwoLineFields
 {
     QString x1, z1, a1;
@@ -35,11 +36,15 @@ struct TwoLineDrawing
     PictureScale scale;
     QList<QLineF> lines;
     std::optional<Circle> circle;
+    // Why the lines, both given, have no crossing or no corner arc for the radius given; empty
+    // when every result asked for was computed.
+    QString noResult;
 };
 
-// The whole calculation for the fields as they stand. Without line 1 nothing happens; with line 1
-// only, the drawing previews its direction through the centre; with both lines the crossing,
-// and with R the corner arc, are computed and drawn to scale.
+// The whole calculation for the fields as they stand. The result fields are blanked first.
+// Without line 1 nothing is drawn; with line 1 only, the drawing previews its direction through
+// the centre; with both lines the crossing, and with R the corner arc, are computed and drawn to
+// scale.
 TwoLineDrawing CalcTwoLines(TwoLineFields& fields, double pi);
 
 // The drawing area's extent in user units when nothing has been drawn yet.
