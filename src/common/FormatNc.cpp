@@ -60,8 +60,8 @@ QString FormatNc(const double& v)
 QString FormatTwoDigit(double& v)
 {
     v = NcNumber(DecimalFloor(v, 0));
-    const QString digits = NumberText(v);
-    return v < 10 ? QLatin1Char('0') + digits : digits;
+    const QString digits = NumberText(std::fabs(v)).rightJustified(2, u'0');
+    return v < 0 ? QLatin1Char('-') + digits : digits;
 }
 
 double SpindleSpeed(double cuttingSpeed, double diameter)

@@ -10,8 +10,8 @@
 QString FormatNc(double& v);
 QString FormatNc(const double& v);
 
-// A value floored to a whole number and written with at least two digits (5 gives "05"); the
-// floored value is stored back into v. Out of range as FormatNc.
+// A value floored to a whole number and written with at least two digits (5 gives "05", -5 gives
+// "-05"); the floored value is stored back into v. Out of range as FormatNc.
 QString FormatTwoDigit(double& v);
 
 // The floor of a value to the given number of decimals, done on its decimal digits. A number
