@@ -9,18 +9,23 @@ SEED    ?= 2026
 COUNT   ?= 110
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench mutants install format clean
+.PHONY: all deps configure build run test sanitize fuzz bench mutants install format clean
 
 all: build
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
+# Installs those of the packages given that are missing.
+define install_missing
+	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
 	    | grep -q 'install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing: $$missing"; \
 	  $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
 
 $(BUILD)/build.ninja:
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX)
@@ -35,6 +40,38 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer in its own build
+# folder; the first report stops the test that made it.
+SANITIZE_BUILD ?= build-sanitize
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+
+sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE= \
+	    -DCMAKE_CXX_FLAGS="-O1 $(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZE_BUILD)
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+	    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j2
+
+# libFuzzer runs of the number rules and the generators, FUZZ_SECONDS each, with clang in its
+# own build folder; the corpus grows under $(FUZZ_BUILD)/corpus and the first failing input is
+# left there as <target>-crash-*.
+FUZZ_BUILD    ?= build-fuzz
+FUZZ_SECONDS  ?= 120
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_TARGETS  := FuzzNumbers FuzzGenerators
+
+fuzz: deps
+	$(call install_missing,$(FUZZ_PACKAGES))
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_COMPILER=clang++ \
+	    -DCORVANE_FUZZ=ON -DCMAKE_CXX_FLAGS="-O1 -g -fsanitize=fuzzer-no-link $(SANITIZE_FLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(FUZZ_BUILD) --target $(FUZZ_TARGETS)
+	for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t && \
+	  (cd $(FUZZ_BUILD)/corpus && UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	    ../bin/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -artifact_prefix=$$t- $$t) || exit 1; \
+	done
 
 bench: build
 	$(BUILD)/bin/corvane_bench

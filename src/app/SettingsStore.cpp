@@ -99,7 +99,10 @@ void LoadSettings(Module1& m)
     m.gRightMerge = settingInteger(kSettings, QStringLiteral("RightMerge"), 0);
     m.gPrintLineNo = settingInteger(kSettings, QStringLiteral("PrintLineNo"), 1);
 
-    m.gMaxS = static_cast<float>(SettingNumber(kParameter, QStringLiteral("MaxS"), 2500));
+    // A stored speed that a single cannot hold is read as the default, as a bad integer is.
+    const double maxS = SettingNumber(kParameter, QStringLiteral("MaxS"), 2500);
+    m.gMaxS
+        = std::fabs(maxS) <= std::numeric_limits<float>::max() ? static_cast<float>(maxS) : 2500;
     m.gHomeX = settingNumberText(kParameter, QStringLiteral("HomeX"), 500);
     m.gHomeZ = settingNumberText(kParameter, QStringLiteral("HomeZ"), 500);
     m.gAppX = settingNumberText(kParameter, QStringLiteral("AppX"), 200);

@@ -126,8 +126,13 @@ frmMain::frmMain(QWidget* parent)
 
 frmMain::~frmMain()
 {
-    // The document area outlives this body; its window switches must not reach the commands.
+    // Nothing of the main window may run from the base destructors: the area's resize filter and
+    // the window switch come off, and the document area and its windows go while the main window
+    // is still whole.
+    m_shuttingDown = true;
+    m_mdi->viewport()->removeEventFilter(m_windows);
     disconnect(m_mdi, nullptr, this, nullptr);
+    delete m_mdi;
     if (mainForm() == this)
         mainForm() = nullptr;
 }
@@ -314,7 +319,7 @@ void frmMain::documentUnloaded(frmDocument*)
 void frmMain::documentFocused(frmDocument*)
 {
     Module1& m = module1();
-    if (m.gDocClosed) {
+    if (m.gDocClosed && !m_shuttingDown) {
         ArrangeWindows();
         m.gDocClosed = false;
     }

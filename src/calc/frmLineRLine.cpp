@@ -6,6 +6,7 @@
 #include "common/Basic.h"
 #include "common/FormatNc.h"
 #include "common/Module1.h"
+#include "common/RuntimeError.h"
 #include "process/NumberFields.h"
 
 #include <QLabel>
@@ -167,8 +168,13 @@ void frmLineRLine::CalcAndDraw()
 
 void frmLineRLine::Picture1_MouseMove(const QPointF& user)
 {
-    const QString position = QLatin1Char('X') + NumberText(DecimalFloor(-2 * user.y(), 3))
-        + QStringLiteral(" Z") + NumberText(DecimalFloor(user.x(), 3));
+    QString position;
+    try {
+        position = QLatin1Char('X') + NumberText(DecimalFloor(-2 * user.y(), 3))
+            + QStringLiteral(" Z") + NumberText(DecimalFloor(user.x(), 3));
+    } catch (const RuntimeError&) {
+        return; // a point of a drawing beyond the numbers has no coordinates to show
+    }
     m_picture3->setText(position);
     m_picture3->adjustSize();
     m_picture3->move(0, ui->Picture1->height() - m_picture3->height());

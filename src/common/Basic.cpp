@@ -67,6 +67,8 @@ double Fix(double value)
 
 QString NumberText(double value)
 {
+    if (!std::isfinite(value))
+        throw RuntimeError(errOverflow);
     if (value == 0)
         return QStringLiteral("0");
     const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
@@ -102,5 +104,8 @@ double Divide(double numerator, double denominator)
 {
     if (denominator == 0)
         throw RuntimeError(errDivisionByZero);
-    return numerator / denominator;
+    const double quotient = numerator / denominator;
+    if (!std::isfinite(quotient))
+        throw RuntimeError(errOverflow);
+    return quotient;
 }

@@ -14,8 +14,8 @@ double Int(double value);
 // Truncates toward zero.
 double Fix(double value);
 
-// The shortest decimal text of a number (at most 15 significant digits), no exponent for the
-// magnitudes NC text uses.
+// The shortest decimal text of a number (at most 15 significant digits), never an exponent.
+// Infinity and NaN are the overflow run-time error.
 QString NumberText(double value);
 
 // NumberText with a leading blank when the number is not negative.
@@ -25,5 +25,6 @@ QString Str(double value);
 // is not a number.
 bool ParseNumber(const QString& text, double* value);
 
-// Division that reports a zero divisor as the division-by-zero run-time error.
+// Division that reports a zero divisor as the division-by-zero run-time error and a quotient
+// beyond the doubles (1e300 / 1e-300) as the overflow run-time error.
 double Divide(double numerator, double denominator);

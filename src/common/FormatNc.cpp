@@ -3,19 +3,36 @@
 #include "common/Basic.h"
 #include "common/RuntimeError.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
-// Nine decimals hold every number typed into a dialog exactly, and drop the binary noise that
-// arithmetic leaves in the last bits (16 + 0.1 = 16.100000000000001).
+// Fifteen significant digits of a double are exact decimal digits: the integer digits take their
+// share and at most nine decimals the rest. Nine decimals hold every number typed into a dialog
+// exactly, and drop the binary noise that arithmetic leaves in the last bits
+// (16 + 0.1 = 16.100000000000001).
+constexpr int kExactDigits = 15;
 constexpr int kSignificantDecimals = 9;
+// With fifteen integer digits no decimal is exact any more.
+constexpr double kExactLimit = 1e14;
+// An NC word holds at most eight digits before the point.
+constexpr double kNcLimit = 1e8;
+
+double NcNumber(double v)
+{
+    if (!(std::fabs(v) < kNcLimit))
+        throw RuntimeError(errOverflow);
+    return v;
+}
 } // namespace
 
 double DecimalFloor(double v, int decimals)
 {
-    if (!std::isfinite(v))
-        return v;
-    const QString text = QString::number(v, 'f', kSignificantDecimals);
+    if (!(std::fabs(v) < kExactLimit))
+        throw RuntimeError(errOverflow);
+    const int integerDigits = QString::number(std::trunc(std::fabs(v)), 'f', 0).size();
+    const QString text
+        = QString::number(v, 'f', std::min(kSignificantDecimals, kExactDigits - integerDigits));
     const qsizetype point = text.indexOf(u'.');
     const QString kept = text.left(decimals > 0 ? point + 1 + decimals : point);
     bool droppedDigits = false;
@@ -30,7 +47,7 @@ double DecimalFloor(double v, int decimals)
 
 QString FormatNc(double& v)
 {
-    v = DecimalFloor(v, 3);
+    v = NcNumber(DecimalFloor(v, 3));
     return NumberText(v);
 }
 
@@ -42,13 +59,13 @@ QString FormatNc(const double& v)
 
 QString FormatTwoDigit(double& v)
 {
-    v = DecimalFloor(v, 0);
-    const QString digits = NumberText(v);
-    return v < 10 ? QLatin1Char('0') + digits : digits;
+    v = NcNumber(DecimalFloor(v, 0));
+    const QString digits = NumberText(std::fabs(v)).rightJustified(2, u'0');
+    return v < 0 ? QLatin1Char('-') + digits : digits;
 }
 
 double SpindleSpeed(double cuttingSpeed, double diameter)
 {
     const double raw = Divide(Divide(1000 * cuttingSpeed / 3.14, diameter), 10);
-    return DecimalFloor(raw, 0) * 10;
+    return NcNumber(DecimalFloor(raw, 0) * 10);
 }

@@ -6,6 +6,7 @@
 // The run-time errors the product reports by number. Helpers throw them; the generator frame and
 // the insertion commands catch them and turn them into one message.
 enum ErrorNumber {
+    errOverflow = 6,
     errOutOfMemory = 7,
     errSubscript = 9,
     errDivisionByZero = 11,

@@ -91,18 +91,19 @@ private slots:
         CloseMain();
         {
             QSettings s = stored();
-            for (const auto& [key, value] : {std::pair {"Settings/MainLeft", "abc"},
-                     {"Settings/MainTop", "-999999"}, {"Settings/ScreenFontSize", "big"},
-                     {"Settings/PrintLineNo", "99999999999999"}, {"Parameter/HomeX", "far"},
-                     {"Parameter/AppZ", "75.5"}, {"Parameter/Duomill", "maybe"},
-                     {"Parameter/TG", "True"}, {"Parameter/QCSK500", "False"}})
+            for (const auto& [key, value] :
+                {std::pair {"Settings/MainLeft", "abc"}, {"Settings/MainTop", "-999999"},
+                    {"Settings/ScreenFontSize", "big"}, {"Settings/PrintLineNo", "99999999999999"},
+                    {"Parameter/HomeX", "far"}, {"Parameter/AppZ", "75.5"},
+                    {"Parameter/Duomill", "maybe"}, {"Parameter/TG", "True"},
+                    {"Parameter/QCSK500", "False"}, {"Parameter/MaxS", "1e300"}})
                 s.setValue(QLatin1String(key), QLatin1String(value));
         }
         frmMain* main = StartFresh(QString(), true);
         const Module1& m = module1();
         QCOMPARE((QList<double> {double(m.gScreenFontSize), double(m.gPrintLineNo),
-                     m.gHomeX.toNumber(), m.gAppZ.toNumber()}),
-            (QList<double> {14, 1, 500, 75.5}));
+                     m.gHomeX.toNumber(), m.gAppZ.toNumber(), m.gMaxS}),
+            (QList<double> {14, 1, 500, 75.5, 2500}));
         QCOMPARE((QList<bool> {m.gDuomill.toBool(), m.gTG, m.gQCSK500.toBool()}),
             (QList<bool> {false, true, false}));
         // The window is brought back onto the screen.

@@ -53,6 +53,8 @@ const QHash<QString, DataRule> rules = {
             double v = number(in[0]);
             return {FormatNc(v), shown(v)};
         }},
+    {"DecimalFloor",
+        [](In in) -> Out { return {NumberText(DecimalFloor(number(in[0]), in[1].toInt()))}; }},
     {"FormatTwoDigit",
         [](In in) -> Out {
             double v = number(in[0]);

@@ -270,3 +270,15 @@ case zeroDiameter.insert ProcessDrillU
 state T=5 V=20 F=0.1 U=0 StartZ=0 EndZ=-20
 error 11
 end
+
+# A cutting speed beyond the doubles, or a speed of more than eight digits, stops the generator
+# with the overflow error: no Sinf is written. 1000 x 1000 / 3.14 / 0.001 = 318471337.6.
+case speedOverflow.hugeSpeed ProcessDrillHss
+state T=5 V=1e308 F=0.1 U=10 StartZ=0 EndZ=-20
+error 6
+end
+
+case speedOverflow.nineDigits ProcessDrillU
+state T=5 V=1000 F=0.1 U=0.001 StartZ=0 EndZ=-20
+error 6
+end

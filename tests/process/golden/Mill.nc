@@ -562,6 +562,13 @@ state T=23 V=80 U=10 EndX=10 D=0.001 EndC=-1e300
 error 7
 end
 
+# A finishing stock beyond any NC number stops with the overflow error instead of writing
+# numbers of hundreds of digits.
+case finishingStockOverflow ProcessMCircleSlant
+state T=23 V=80 U=10 EndX=10 L=1e308
+error 6
+end
+
 # An end mill diameter of 0 stops the generator with the division error.
 case zeroDiameter_keyPlan ProcessMKeyPLAN
 state T=5 V=25 U=0 EndX=10
