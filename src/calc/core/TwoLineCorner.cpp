@@ -164,8 +164,8 @@ QLineF towardsCrossing(const Line& l, const Crossing& c, double width)
 
 TwoLineDrawing CalcTwoLines(TwoLineFields& f, double pi)
 {
-    for (QString* result : {&f.xc, &f.zc, &f.cx, &f.cz, &f.t1x, &f.t1z, &f.i1, &f.k1, &f.t2x,
-             &f.t2z, &f.i2, &f.k2})
+    for (QString* result :
+        {&f.xc, &f.zc, &f.cx, &f.cz, &f.t1x, &f.t1z, &f.i1, &f.k1, &f.t2x, &f.t2z, &f.i2, &f.k2})
         result->clear();
     TwoLineDrawing drawing;
     if (f.x1.isEmpty() || f.z1.isEmpty() || f.a1.isEmpty())
@@ -189,8 +189,7 @@ TwoLineDrawing CalcTwoLines(TwoLineFields& f, double pi)
             drawing.scale = *scale;
             drawing.lines = {throughPoint(l1, scale->width), throughPoint(l2, scale->width)};
         }
-        drawing.noResult = std::fabs(std::sin(l1.a - l2.a)) < kParallel ? kParallelLines
-                                                                         : kTooFar;
+        drawing.noResult = std::fabs(std::sin(l1.a - l2.a)) < kParallel ? kParallelLines : kTooFar;
         return drawing;
     }
     writeResult(f.xc, c->x);
