@@ -48,7 +48,6 @@ frmMain* StartUp(const QString& commandLine)
 {
     Module1& m = module1();
     auto* main = new frmMain;
-    m.gMainForm = main;
     m.gPi = 3.14159265398;
 
     placeMainWindow(main);

@@ -46,12 +46,10 @@ struct Module1
     QString gCsvFileName;
 
     // Shell.
-    QPointer<QObject> gMainForm;
     QPointer<QObject> gActiveDoc; // a frmDocument
     double gPi = 3.14159265398;
     bool gDocClosed = false;
     QString gFileName;
-    QString gLastEditAction;
     bool gAutoSeqNo = false;
 
     // Search state.
