@@ -1,11 +1,11 @@
 #include "calc/RPM.h"
 #include "ui_RPM.h"
 
+#include "app/NumberFields.h"
 #include "calc/CalcSupport.h"
 #include "common/Basic.h"
 #include "common/FormatNc.h"
 #include "common/RuntimeError.h"
-#include "process/NumberFields.h"
 
 #include <cmath>
 

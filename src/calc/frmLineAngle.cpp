@@ -1,9 +1,9 @@
 #include "calc/frmLineAngle.h"
 #include "ui_frmLineAngle.h"
 
+#include "app/NumberFields.h"
 #include "calc/CalcSupport.h"
 #include "calc/core/LineAngleCalc.h"
-#include "process/NumberFields.h"
 
 #include <QTimer>
 

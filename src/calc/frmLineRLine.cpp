@@ -1,13 +1,13 @@
 #include "calc/frmLineRLine.h"
 #include "ui_frmLineRLine.h"
 
+#include "app/NumberFields.h"
 #include "calc/CalcSupport.h"
 #include "calc/core/TwoLineCorner.h"
 #include "common/Basic.h"
 #include "common/FormatNc.h"
 #include "common/Module1.h"
 #include "common/RuntimeError.h"
-#include "process/NumberFields.h"
 
 #include <QLabel>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
 #include "process/frmProcess.h"
 
+#include "app/NumberFields.h"
 #include "common/Module1.h"
 #include "process/DialogKeys.h"
-#include "process/NumberFields.h"
 #include "ui_frmProcess.h"
 
 #include <QAbstractButton>

@@ -1,10 +1,10 @@
 #include "process/frmProcessSetup.h"
 
+#include "app/NumberFields.h"
 #include "app/SettingsStore.h"
 #include "common/Basic.h"
 #include "common/Module1.h"
 #include "process/DialogKeys.h"
-#include "process/NumberFields.h"
 #include "process/core/MachineParameters.h"
 #include "ui_frmProcessSetup.h"
 

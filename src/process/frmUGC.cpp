@@ -1,9 +1,9 @@
 #include "process/frmUGC.h"
 
+#include "app/NumberFields.h"
 #include "app/core/FileFilter.h"
 #include "common/Module1.h"
 #include "process/DialogKeys.h"
-#include "process/NumberFields.h"
 #include "process/UgcSketch.h"
 #include "process/core/CutConditions.h"
 #include "ui_frmUGC.h"

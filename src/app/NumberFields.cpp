@@ -1,4 +1,4 @@
-#include "process/NumberFields.h"
+#include "app/NumberFields.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
