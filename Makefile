@@ -79,6 +79,7 @@ bench: build
 # Mutation check of the core (src/*/core, src/common, src/process/generators): COUNT mutants
 # chosen by SEED, each built and tested in a private copy under build-mutants/.
 mutants: deps
+	$(call install_missing,python3 ccache)
 	python3 tools/mutants.py --seed $(SEED) --count $(COUNT)
 
 install: build
