@@ -75,6 +75,7 @@ fuzz: deps
 
 bench: build
 	$(BUILD)/bin/corvane_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/corvane_typing_bench
 
 # Mutation check of the core (src/*/core, src/common, src/process/generators): COUNT mutants
 # chosen by SEED, each built and tested in a private copy under build-mutants/.

@@ -7,10 +7,13 @@
 
 #include <Qsci/qscicommandset.h>
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTextBoundaryFinder>
 
 namespace {
 QList<QKeySequence>& menuKeys()
@@ -24,6 +27,183 @@ QKeySequence sequenceOf(const QKeyEvent* e)
     return QKeySequence(e->keyCombination());
 }
 } // namespace
+
+// What a screen reader sees of the text box. Offsets count UTF-16 code units, as the text box's
+// positions do, and come from its line index, so no answer costs more on a long program.
+class NcTextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit NcTextBoxAccessible(NcTextBox* box)
+        : QAccessibleWidget(box, QAccessible::EditableText)
+    { }
+
+    static QAccessibleInterface* factory(const QString& className, QObject* object)
+    {
+        if (className == QLatin1String("NcTextBox") && object && object->isWidgetType())
+            return new NcTextBoxAccessible(static_cast<NcTextBox*>(object));
+        return nullptr;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = !box()->isReadOnly();
+        s.multiLine = true;
+        return s;
+    }
+
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        if (selectionIndex == 0 && selectionCount() == 1) {
+            *startOffset = static_cast<int>(box()->SelStart());
+            *endOffset = *startOffset + static_cast<int>(box()->SelLength());
+        }
+    }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override
+    {
+        setSelection(0, startOffset, endOffset);
+    }
+    void removeSelection(int) override { box()->setSelStart(box()->SelStart()); }
+    void setSelection(int, int startOffset, int endOffset) override
+    {
+        box()->SendScintilla(
+            QsciScintillaBase::SCI_SETSEL, position(startOffset), position(endOffset));
+    }
+    int cursorPosition() const override
+    {
+        return offset(box()->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS));
+    }
+    void setCursorPosition(int offset) override { box()->setSelStart(offset); }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        const long start = position(startOffset);
+        const long end = position(endOffset);
+        if (end <= start)
+            return {};
+        return QString::fromUtf8(reinterpret_cast<const char*>(
+                                     box()->SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER,
+                                         static_cast<unsigned long>(start), end - start)),
+            end - start);
+    }
+    int characterCount() const override
+    {
+        return offset(box()->SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    }
+
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* startOffset,
+        int* endOffset) const override
+    {
+        const int count = characterCount();
+        if (offset == -1 || offset > count)
+            offset = count;
+        *startOffset = *endOffset = -1;
+        if (offset < 0)
+            return {};
+        if (type == QAccessible::NoBoundary) {
+            *startOffset = 0;
+            *endOffset = count;
+        } else if (type == QAccessible::CharBoundary) {
+            const long pos = position(offset);
+            *startOffset = offset;
+            *endOffset
+                = this->offset(box()->SendScintilla(QsciScintillaBase::SCI_POSITIONAFTER, pos));
+        } else {
+            // A line with its line end; words and sentences are found within the line.
+            const long pos = position(offset);
+            const long line = box()->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, pos);
+            const int lineStart
+                = this->offset(box()->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line));
+            const int lineEnd = this->offset(
+                box()->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line + 1));
+            *startOffset = lineStart;
+            *endOffset = lineEnd;
+            if (type == QAccessible::WordBoundary || type == QAccessible::SentenceBoundary) {
+                const QString line = text(lineStart, lineEnd);
+                QTextBoundaryFinder finder(type == QAccessible::WordBoundary
+                        ? QTextBoundaryFinder::Word
+                        : QTextBoundaryFinder::Sentence,
+                    line);
+                finder.setPosition(offset - lineStart);
+                if (!finder.isAtBoundary() || offset - lineStart == line.size())
+                    finder.toPreviousBoundary();
+                *startOffset = lineStart + static_cast<int>(qMax<qsizetype>(0, finder.position()));
+                const qsizetype next = finder.toNextBoundary();
+                *endOffset = next < 0 ? lineEnd : lineStart + static_cast<int>(next);
+            }
+        }
+        return text(*startOffset, *endOffset);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* startOffset,
+        int* endOffset) const override
+    {
+        int start = 0, end = 0;
+        textAtOffset(offset, type, &start, &end);
+        if (start <= 0) {
+            *startOffset = *endOffset = -1;
+            return {};
+        }
+        return textAtOffset(start - 1, type, startOffset, endOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* startOffset,
+        int* endOffset) const override
+    {
+        int start = 0, end = 0;
+        textAtOffset(offset, type, &start, &end);
+        if (end < 0 || end >= characterCount()) {
+            *startOffset = *endOffset = -1;
+            return {};
+        }
+        return textAtOffset(end, type, startOffset, endOffset);
+    }
+
+    QRect characterRect(int offset) const override
+    {
+        const long pos = position(offset);
+        const long after = box()->SendScintilla(QsciScintillaBase::SCI_POSITIONAFTER, pos);
+        const QPoint topLeft(static_cast<int>(box()->SendScintilla(
+                                 QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, pos)),
+            static_cast<int>(
+                box()->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, pos)));
+        const int right = static_cast<int>(
+            box()->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, after));
+        const int height
+            = static_cast<int>(box()->SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, 0UL, 0L));
+        const QRect rect(topLeft, QSize(qMax(1, right - topLeft.x()), height));
+        return rect.translated(box()->viewport()->mapToGlobal(QPoint(0, 0)));
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        const QPoint p = box()->viewport()->mapFromGlobal(point);
+        const long pos = box()->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMPOINTCLOSE,
+            static_cast<unsigned long>(p.x()), static_cast<long>(p.y()));
+        return pos < 0 ? -1 : offset(pos);
+    }
+    void scrollToSubstring(int startIndex, int endIndex) override
+    {
+        box()->SendScintilla(QsciScintillaBase::SCI_SCROLLRANGE,
+            static_cast<unsigned long>(position(endIndex)), position(startIndex));
+    }
+    QString attributes(int offset, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+
+private:
+    NcTextBox* box() const { return static_cast<NcTextBox*>(widget()); }
+    int offset(long pos) const { return static_cast<int>(box()->indexOf(pos)); }
+    long position(int offset) const { return box()->bytePosition(offset); }
+};
 
 LockKeyState& lockKeyState()
 {
@@ -46,6 +226,24 @@ NcTextBox::NcTextBox(QWidget* parent)
     setMarginLineNumbers(0, true);
     connect(this, &QsciScintilla::linesChanged, this, &NcTextBox::updateLineNumberMargin);
     connect(this, &QsciScintilla::textChanged, this, &NcTextBox::historyChanged);
+
+    // The editor's own accessibility answers in characters counted from the start of the text
+    // and would do so after every edit and every paint: on a long program each key would wait
+    // for it. The text box answers a screen reader itself, and the editor is told of edits only
+    // before they happen; the signals of the edit follow once it is done (finishChange).
+    static const bool accessible
+        = (QAccessible::installFactory(NcTextBoxAccessible::factory), true);
+    Q_UNUSED(accessible);
+    // A notification is sent when any of its flags is in the mask, so the mask names the kinds
+    // wanted and none of the flags an insertion or a removal carries.
+    SendScintilla(SCI_SETMODEVENTMASK,
+        static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE | SC_MOD_CHANGEMARKER
+            | SC_MOD_CHANGEFOLD | SC_MOD_CHANGEANNOTATION | SC_MOD_CONTAINER));
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+        [this](int pos, int type, const char* text, int length, int, int, int, int, int, int) {
+            aboutToChange(pos, type, text, length);
+        });
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &NcTextBox::caretMoved);
     releaseMenuKeys();
     updateLineNumberMargin();
 }
@@ -79,7 +277,83 @@ bool NcTextBox::event(QEvent* e)
             return true;
         }
     }
-    return QsciScintilla::event(e);
+    const bool handled = QsciScintilla::event(e);
+    finishChange();
+    return handled;
+}
+
+bool NcTextBox::viewportEvent(QEvent* e)
+{
+    const bool handled = QsciScintilla::viewportEvent(e);
+    finishChange();
+    return handled;
+}
+
+void NcTextBox::undo()
+{
+    QsciScintilla::undo();
+    finishChange();
+}
+
+void NcTextBox::redo()
+{
+    QsciScintilla::redo();
+    finishChange();
+}
+
+void NcTextBox::aboutToChange(int pos, int type, const char* text, int length)
+{
+    const bool inserting = type & SC_MOD_BEFOREINSERT;
+    if (!inserting && !(type & SC_MOD_BEFOREDELETE))
+        return;
+    if (!m_changePending) {
+        m_changePending = true;
+        // Edits made outside the text box's own calls and events end with the event loop.
+        QMetaObject::invokeMethod(this, &NcTextBox::finishChange, Qt::QueuedConnection);
+    }
+    if (!QAccessible::isActive())
+        return;
+    if (inserting && !text)
+        return;
+    const char* bytes = inserting ? text
+                                  : reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER,
+                                      static_cast<unsigned long>(pos), static_cast<long>(length)));
+    m_textEvents.append(
+        {inserting, static_cast<int>(indexOf(pos)), QString::fromUtf8(bytes, length)});
+}
+
+void NcTextBox::finishChange()
+{
+    if (!m_changePending)
+        return;
+    m_changePending = false;
+    const QList<TextEvent> events = std::exchange(m_textEvents, {});
+    for (const TextEvent& change : events) {
+        if (change.inserted) {
+            QAccessibleTextInsertEvent ev(this, change.offset, change.text);
+            QAccessible::updateAccessibility(&ev);
+        } else {
+            QAccessibleTextRemoveEvent ev(this, change.offset, change.text);
+            QAccessible::updateAccessibility(&ev);
+        }
+    }
+    emit textChanged();
+    if (lines() != m_lines) {
+        m_lines = lines();
+        emit linesChanged();
+    }
+}
+
+void NcTextBox::caretMoved()
+{
+    if (!QAccessible::isActive())
+        return;
+    const qint64 caret = indexOf(SendScintilla(SCI_GETCURRENTPOS));
+    if (caret == m_caretOffset)
+        return;
+    m_caretOffset = caret;
+    QAccessibleTextCursorEvent ev(this, static_cast<int>(caret));
+    QAccessible::updateAccessibility(&ev);
 }
 
 QMenu* NcTextBox::contextMenu()
@@ -182,6 +456,7 @@ void NcTextBox::setWholeText(const QString& text)
     const QByteArray bytes = text.toUtf8();
     SendScintilla(SCI_TARGETWHOLEDOCUMENT);
     SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    finishChange();
 }
 
 void NcTextBox::loadText(const QString& text)
@@ -194,6 +469,7 @@ void NcTextBox::loadText(const QString& text)
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0L);
     setDataChanged(false);
+    finishChange();
     emit historyChanged();
 }
 
@@ -267,6 +543,7 @@ void NcTextBox::setSelText(const QString& text)
     const long end = SendScintilla(SCI_GETTARGETEND);
     SendScintilla(SCI_SETSEL, end, end);
     SendScintilla(SCI_SCROLLCARET);
+    finishChange();
 }
 
 bool NcTextBox::DataChanged() const

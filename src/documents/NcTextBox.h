@@ -46,6 +46,9 @@ public:
     // The context menu: the editor's own, with Undo and Redo being the Edit menu's items.
     QMenu* contextMenu();
 
+    void undo() override;
+    void redo() override;
+
 signals:
     // The insert/overwrite state, Caps Lock or Num Lock may have changed.
     void keyStateChanged();
@@ -54,16 +57,34 @@ signals:
 
 protected:
     bool event(QEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
+    friend class NcTextBoxAccessible;
+
+    void aboutToChange(int pos, int type, const char* text, int length);
+    void finishChange();
+    void caretMoved();
     long bytePosition(qint64 index) const;
     qint64 indexOf(long bytePos) const;
     void releaseMenuKeys();
     void updateLineNumberMargin();
 
     bool m_forcedChanged = false;
+    // An edit announced by the editor whose signals are still to be sent, and what it told a
+    // screen reader: inserted or removed text at a character offset.
+    bool m_changePending = false;
+    struct TextEvent
+    {
+        bool inserted;
+        int offset;
+        QString text;
+    };
+    QList<TextEvent> m_textEvents;
+    int m_lines = 1;
+    qint64 m_caretOffset = -1;
 };
 
 // Caps Lock and Num Lock as last seen in the keys typed into any text box.

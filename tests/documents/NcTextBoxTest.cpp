@@ -1,8 +1,11 @@
 #include "TestSupport.h"
 
+#include <QAccessible>
+
 namespace {
 using In = const QStringList&;
 using Out = QStringList;
+
 const QHash<QString, DataRule> rules = {
     {"Select",
         [](In in) -> Out {
@@ -27,6 +30,28 @@ const QHash<QString, DataRule> rules = {
                 QTest::keyClicks(&box, in[3]);
             module1().gAutoSeqNo = false;
             return {box.Text()};
+        }},
+    {"Reader",
+        [](In in) -> Out {
+            NcTextBox box;
+            box.show();
+            box.loadText(in[0]);
+            box.setSelStart(in[1].toInt());
+            QAccessibleTextInterface* reader
+                = QAccessible::queryAccessibleInterface(&box)->textInterface();
+            int start = 0, end = 0;
+            const QString line = reader->textAtOffset(
+                reader->cursorPosition(), QAccessible::LineBoundary, &start, &end);
+            const Out before = {reader->text(0, reader->characterCount()),
+                QString::number(reader->cursorPosition()),
+                QString::number(reader->characterCount()), line};
+            if (in[2] == u"<Backspace>")
+                QTest::keyClick(&box, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(&box, in[2]);
+            return before
+                + Out {reader->text(0, reader->characterCount()),
+                    QString::number(reader->cursorPosition())};
         }},
 };
 } // namespace
