@@ -46,6 +46,13 @@ public:
     // The context menu: the editor's own, with Undo and Redo being the Edit menu's items.
     QMenu* contextMenu();
 
+    // Marks every occurrence of the text in the lines on the screen, again after each scroll or
+    // edit, until it is called with another text or Escape is pressed; empty removes the marks.
+    void showMatches(const QString& text);
+    QString matchesShown() const { return m_matchText; }
+    // The indicator that marks the matches.
+    static constexpr int kMatchIndicator = 9;
+
 signals:
     // The insert/overwrite state, Caps Lock or Num Lock may have changed.
     void keyStateChanged();
@@ -62,8 +69,11 @@ private:
     qint64 indexOf(long bytePos) const;
     void releaseMenuKeys();
     void updateLineNumberMargin();
+    void showCurrentLine();
+    void markVisibleMatches();
 
     bool m_forcedChanged = false;
+    QString m_matchText;
 };
 
 // Caps Lock and Num Lock as last seen in the keys typed into any text box.
