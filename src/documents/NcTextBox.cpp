@@ -50,7 +50,7 @@ NcTextBox::NcTextBox(QWidget* parent)
     updateLineNumberMargin();
     showCurrentLine();
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
-        if (updated & (SC_UPDATE_CONTENT | SC_UPDATE_V_SCROLL))
+        if (!m_matchText.isEmpty() && (updated & (SC_UPDATE_CONTENT | SC_UPDATE_V_SCROLL)))
             markVisibleMatches();
     });
 }
@@ -62,6 +62,8 @@ void NcTextBox::showCurrentLine()
     const QColor tint = palette().color(QPalette::Highlight);
     const auto mix = [](int b, int t) { return (b * 7 + t) / 8; };
     setCaretLineVisible(true);
+    // Each window of a tiled set keeps showing where its caret is.
+    SendScintilla(SCI_SETCARETLINEVISIBLEALWAYS, 1L);
     setCaretLineBackgroundColor(QColor(mix(base.red(), tint.red()), mix(base.green(), tint.green()),
         mix(base.blue(), tint.blue())));
     const unsigned long indicator = kMatchIndicator;
