@@ -96,6 +96,7 @@ void NcTextBox::markVisibleMatches()
     const long end = SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(last));
     const long targetStart = SendScintilla(SCI_GETTARGETSTART);
     const long targetEnd = SendScintilla(SCI_GETTARGETEND);
+    const long flags = SendScintilla(SCI_GETSEARCHFLAGS);
     SendScintilla(SCI_SETSEARCHFLAGS, static_cast<long>(SCFIND_MATCHCASE));
     long from = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(first));
     while (from < end) {
@@ -109,6 +110,7 @@ void NcTextBox::markVisibleMatches()
         from = found + what.size();
     }
     SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(targetStart), targetEnd);
+    SendScintilla(SCI_SETSEARCHFLAGS, flags);
 }
 
 void NcTextBox::setMenuShortcuts(const QList<QKeySequence>& keys)
