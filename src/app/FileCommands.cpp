@@ -104,7 +104,13 @@ void FileCommands::mnuFileOpen_Click()
     Module1& m = module1();
     const QString name = ShowOpenDialog(m_shell->mainWindow(), m.gOpenPathName, kOpenFilter);
     m.gOpenPathName = QDir::currentPath();
-    if (name.isEmpty() || !QFileInfo::exists(name))
+    if (!name.isEmpty())
+        OpenChosenFile(name);
+}
+
+void FileCommands::OpenChosenFile(const QString& name)
+{
+    if (!QFileInfo::exists(name))
         return;
     if (QFileInfo(name).size() > kOpenLimit) {
         ShowMessage(QStringLiteral("This file size is too big, can not open."));

@@ -26,6 +26,9 @@ public:
     void mnuFileRecentFile_Click(int index);
 
     void LoadNewDoc();
+    // A file chosen in the Open dialog or dropped on the window: opened as OpenFile does unless
+    // it is too big for the editor (a message says so); a path that is gone is passed over.
+    void OpenChosenFile(const QString& name);
     // Opens a path as a new document, or brings its window to the front when it is open already.
     // False when it is missing or could not be read (the message has been shown, no window
     // stays); a missing file is never created.

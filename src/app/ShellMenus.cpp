@@ -50,6 +50,7 @@ const std::vector<ShellItem>& ShellItems()
         {"mnuEdit", "mnuSearchFind", u" Fund (&F)", "", StartsDisabled},
         {"mnuEdit", "mnuSearchNextFind", u" Next Fund (&N)", "F3", StartsDisabled},
         {"mnuEdit", "mnuSearchReplace", u" Replace (&R)", "", StartsDisabled},
+        {"mnuEdit", "mnuSearchGoTo", u" Go to line (&G)...", "Ctrl+G", StartsDisabled},
 
         {"mnuInsert", "mnuInsertComment", u" Fix Comment ", "", 0},
         {"mnuInsert", "mnuInsertFile", u" Sub Program ", "", 0},
@@ -85,8 +86,9 @@ const std::vector<ShellItem>& ShellItems()
 
 const std::vector<const char*>& DocumentCommands()
 {
-    static const std::vector<const char*> names = {"mnuFileSave", "mnuFileSaveAs", "mnuFileClose",
-        "mnuFilePrint", "mnuEditCopy", "mnuEditCut", "mnuEditPaste", "mnuToolsSizeShift",
-        "mnuToolsNumberArrange", "mnuSearchFind", "mnuSearchReplace", "mnuSearchNextFind"};
+    static const std::vector<const char*> names
+        = {"mnuFileSave", "mnuFileSaveAs", "mnuFileClose", "mnuFilePrint", "mnuEditCopy",
+            "mnuEditCut", "mnuEditPaste", "mnuToolsSizeShift", "mnuToolsNumberArrange",
+            "mnuSearchFind", "mnuSearchReplace", "mnuSearchNextFind", "mnuSearchGoTo"};
     return names;
 }

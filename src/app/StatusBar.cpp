@@ -41,6 +41,10 @@ StatusBar::StatusBar(QWidget* parent)
         }
         m_panels.append(label);
     }
+    m_caret = new QLabel(this);
+    m_caret->setObjectName(QStringLiteral("Caret"));
+    m_caret->setMargin(2);
+    insertWidget(1, m_caret);
     connect(m_clock, &QTimer::timeout, this, &StatusBar::refresh);
     m_clock->start(1000);
     refresh();
@@ -54,10 +58,30 @@ QLabel* StatusBar::panel(int index) const
 void StatusBar::followTextBox(NcTextBox* text)
 {
     disconnect(m_connection);
+    disconnect(m_caretConnection);
     m_text = text;
-    if (text)
+    if (text) {
         m_connection = connect(text, &NcTextBox::keyStateChanged, this, &StatusBar::refresh);
+        m_caretConnection = connect(text, &QsciScintilla::cursorPositionChanged, this,
+            [this] { m_caret->setText(caretPosition()); });
+    }
+    m_caret->setText(caretPosition());
     refresh();
+}
+
+QString StatusBar::caretPosition() const
+{
+    if (!m_text)
+        return {};
+    // Counted within the caret's line only, so a long program costs no more than a short one.
+    const long pos = m_text->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+    const long line = m_text->SendScintilla(
+        QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(pos));
+    const long start = m_text->SendScintilla(
+        QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long column = m_text->SendScintilla(
+        QsciScintillaBase::SCI_COUNTCHARACTERS, static_cast<unsigned long>(start), pos);
+    return QStringLiteral("Line %1, Col %2").arg(line + 1).arg(column + 1);
 }
 
 void StatusBar::refresh()

@@ -20,8 +20,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTimer>
 #include <QToolBar>
 
@@ -91,6 +94,7 @@ frmMain::frmMain(QWidget* parent)
     setWindowTitle(QStringLiteral("Corvane Ver.2.20 for Miltrop"));
     setWindowIcon(AppIcon());
     setAttribute(Qt::WA_DeleteOnClose);
+    setAcceptDrops(true);
     m_mdi->setObjectName(QStringLiteral("MDIClient"));
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -250,6 +254,9 @@ frmDocument* frmMain::createDocument(const QString& caption)
     doc->setWindowIcon(DocumentIcon());
     const Module1& m = module1();
     doc->txtText()->setScreenFont(m.gScreenFontName, m.gScreenFontSize);
+    // Files dropped on the text open as documents; the text box takes only dropped text.
+    connect(doc->txtText(), &QsciScintillaBase::SCN_URIDROPPED, this,
+        [this](const QUrl& url) { openDropped({url}); });
     m_mdi->addSubWindow(doc);
     doc->resize(m_mdi->viewport()->size()); // a new program gets the whole area to work in
     doc->show();
@@ -358,6 +365,27 @@ void frmMain::rebuildWindowList()
         });
         m_windowList.append(a);
     }
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (e->mimeData()->hasUrls())
+        e->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* e)
+{
+    if (!e->mimeData()->hasUrls())
+        return;
+    e->acceptProposedAction();
+    openDropped(e->mimeData()->urls());
+}
+
+void frmMain::openDropped(const QList<QUrl>& urls)
+{
+    for (const QUrl& url : urls)
+        if (url.isLocalFile())
+            m_files->OpenChosenFile(url.toLocalFile());
 }
 
 void frmMain::closeEvent(QCloseEvent* e)

@@ -61,9 +61,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     void buildMenus();
+    void openDropped(const QList<QUrl>& urls);
     void buildToolBar();
     void tbToolBar_ButtonClick(const QString& key);
     void rebuildWindowList();

@@ -246,6 +246,69 @@ NcTextBox::NcTextBox(QWidget* parent)
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &NcTextBox::caretMoved);
     releaseMenuKeys();
     updateLineNumberMargin();
+    showCurrentLine();
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        if (!m_matchText.isEmpty() && (updated & (SC_UPDATE_CONTENT | SC_UPDATE_V_SCROLL)))
+            markVisibleMatches();
+    });
+}
+
+void NcTextBox::showCurrentLine()
+{
+    // A tint of the selection colour over the base, readable on a light and on a dark palette.
+    const QColor base = palette().color(QPalette::Base);
+    const QColor tint = palette().color(QPalette::Highlight);
+    const auto mix = [](int b, int t) { return (b * 7 + t) / 8; };
+    setCaretLineVisible(true);
+    // Each window of a tiled set keeps showing where its caret is.
+    SendScintilla(SCI_SETCARETLINEVISIBLEALWAYS, 1L);
+    setCaretLineBackgroundColor(QColor(mix(base.red(), tint.red()), mix(base.green(), tint.green()),
+        mix(base.blue(), tint.blue())));
+    const unsigned long indicator = kMatchIndicator;
+    SendScintilla(SCI_INDICSETSTYLE, indicator, static_cast<long>(INDIC_ROUNDBOX));
+    SendScintilla(SCI_INDICSETFORE, indicator, QColor(255, 170, 0));
+    SendScintilla(SCI_INDICSETALPHA, indicator, 110L);
+    SendScintilla(SCI_INDICSETOUTLINEALPHA, indicator, 200L);
+    SendScintilla(SCI_INDICSETUNDER, indicator, 1L);
+}
+
+void NcTextBox::showMatches(const QString& text)
+{
+    if (text == m_matchText)
+        return;
+    m_matchText = text;
+    markVisibleMatches();
+}
+
+void NcTextBox::markVisibleMatches()
+{
+    // Only the lines on the screen are searched, so a long program costs no more than a short one.
+    SendScintilla(SCI_SETINDICATORCURRENT, kMatchIndicator);
+    SendScintilla(SCI_INDICATORCLEARRANGE, 0UL, SendScintilla(SCI_GETLENGTH));
+    if (m_matchText.isEmpty())
+        return;
+    const QByteArray what = m_matchText.toUtf8();
+    const long first
+        = SendScintilla(SCI_DOCLINEFROMVISIBLE, SendScintilla(SCI_GETFIRSTVISIBLELINE));
+    const long last = first + SendScintilla(SCI_LINESONSCREEN) + 1;
+    const long end = SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(last));
+    const long targetStart = SendScintilla(SCI_GETTARGETSTART);
+    const long targetEnd = SendScintilla(SCI_GETTARGETEND);
+    const long flags = SendScintilla(SCI_GETSEARCHFLAGS);
+    SendScintilla(SCI_SETSEARCHFLAGS, static_cast<long>(SCFIND_MATCHCASE));
+    long from = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(first));
+    while (from < end) {
+        SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), end);
+        const long found = SendScintilla(
+            SCI_SEARCHINTARGET, static_cast<unsigned long>(what.size()), what.constData());
+        if (found < 0)
+            break;
+        SendScintilla(SCI_INDICATORFILLRANGE, static_cast<unsigned long>(found),
+            static_cast<long>(what.size()));
+        from = found + what.size();
+    }
+    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(targetStart), targetEnd);
+    SendScintilla(SCI_SETSEARCHFLAGS, flags);
 }
 
 void NcTextBox::setMenuShortcuts(const QList<QKeySequence>& keys)
@@ -385,6 +448,8 @@ void NcTextBox::contextMenuEvent(QContextMenuEvent* e)
 
 void NcTextBox::keyPressEvent(QKeyEvent* e)
 {
+    if (e->key() == Qt::Key_Escape)
+        showMatches({});
     const QString typed = e->text();
     if (typed.size() == 1 && typed[0].isLetter()) {
         const bool shifted = e->modifiers() & Qt::ShiftModifier;

@@ -48,6 +48,12 @@ public:
 
     void undo() override;
     void redo() override;
+    // Marks every occurrence of the text in the lines on the screen, again after each scroll or
+    // edit, until it is called with another text or Escape is pressed; empty removes the marks.
+    void showMatches(const QString& text);
+    QString matchesShown() const { return m_matchText; }
+    // The indicator that marks the matches.
+    static constexpr int kMatchIndicator = 9;
 
 signals:
     // The insert/overwrite state, Caps Lock or Num Lock may have changed.
@@ -71,6 +77,8 @@ private:
     qint64 indexOf(long bytePos) const;
     void releaseMenuKeys();
     void updateLineNumberMargin();
+    void showCurrentLine();
+    void markVisibleMatches();
 
     bool m_forcedChanged = false;
     // An edit announced by the editor whose signals are still to be sent, and what it told a
@@ -85,6 +93,7 @@ private:
     QList<TextEvent> m_textEvents;
     int m_lines = 1;
     qint64 m_caretOffset = -1;
+    QString m_matchText;
 };
 
 // Caps Lock and Num Lock as last seen in the keys typed into any text box.

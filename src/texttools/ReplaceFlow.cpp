@@ -50,6 +50,7 @@ void ReplaceFlow::boxes_Change()
     m.gFindText = m_controls.find->text();
     m.gReplaceText = m_controls.second->text();
     m.gChangeCount = 0;
+    ForgetMatches(m_target, m.gFindText);
 }
 
 NcTextBox* ReplaceFlow::beginStep()

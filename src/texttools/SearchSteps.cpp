@@ -37,6 +37,12 @@ NcTextBox* TargetText(frmDocument* target)
     return target->txtText();
 }
 
+void ForgetMatches(frmDocument* target, const QString& findText)
+{
+    if (target && target->txtText()->matchesShown() != findText)
+        target->txtText()->showMatches({});
+}
+
 void TakeSearchText(NcTextBox* box)
 {
     module1().gSearchText = box->Text();
@@ -50,6 +56,7 @@ bool FindNext(NcTextBox* box)
         return false;
     box->setSelStart(p);
     box->setSelLength(m.gFindText.size());
+    box->showMatches(m.gFindText);
     m.gFindPos = p + m.gFindText.size();
     return true;
 }

@@ -13,10 +13,14 @@ class NcTextBox;
 // message is shown and the result is null.
 NcTextBox* TargetText(frmDocument* target);
 
+// The text to find was typed anew: the occurrences of the old one are no longer marked.
+void ForgetMatches(frmDocument* target, const QString& findText);
+
 // Takes the target's whole text into gSearchText.
 void TakeSearchText(NcTextBox* box);
 
-// Searches gFindText from gFindPos, selects what it finds and moves gFindPos behind it.
+// Searches gFindText from gFindPos, selects what it finds and moves gFindPos behind it; its
+// occurrences on the screen are marked.
 bool FindNext(NcTextBox* box);
 
 // Replaces the text found last (at the selection start) by gReplaceText; gFindPos goes behind

@@ -8,6 +8,7 @@
 #include "texttools/InsertCommands.h"
 #include "texttools/SearchSteps.h"
 #include "texttools/frmFind.h"
+#include "texttools/frmGoTo.h"
 #include "texttools/frmNumberArrange.h"
 #include "texttools/frmReplace.h"
 #include "texttools/frmSizeShift.h"
@@ -29,6 +30,7 @@ void TextToolCommands::connectTo(Shell* shell)
     on("mnuSearchFind", &TextToolCommands::mnuSearchFind_Click);
     on("mnuSearchNextFind", &TextToolCommands::mnuSearchNextFind_Click);
     on("mnuSearchReplace", &TextToolCommands::mnuSearchReplace_Click);
+    on("mnuSearchGoTo", &TextToolCommands::mnuSearchGoTo_Click);
     on("mnuToolsSizeShift", &TextToolCommands::mnuToolsSizeShift_Click);
     on("mnuToolsNumberArrange", &TextToolCommands::mnuToolsNumberArrange_Click);
     on("mnuToolsAutoNo", &TextToolCommands::mnuToolsAutoNo_Click);
@@ -105,6 +107,18 @@ void TextToolCommands::mnuSearchNextFind_Click()
 void TextToolCommands::mnuSearchReplace_Click()
 {
     openSearchDialog(m_replace);
+}
+
+void TextToolCommands::mnuSearchGoTo_Click()
+{
+    frmDocument* doc = m_shell->activeDocument();
+    if (!doc) {
+        ReportError(errNoDocument);
+        return;
+    }
+    auto* dialog = new frmGoTo(m_shell->mainWindow());
+    dialog->setTarget(doc);
+    dialog->open();
 }
 
 void TextToolCommands::mnuToolsSizeShift_Click()

@@ -12,7 +12,8 @@ class frmNumberArrange;
 class InsertCommands;
 
 // The text tools of the Edit, Insert and Tool menus: find, next find, replace, calculation data
-// change, sequence number arrange, the automatic sequence number switch and the insertions.
+// change, go to line, sequence number arrange, the automatic sequence number switch and the
+// insertions.
 class TextToolCommands : public QObject
 {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
     void mnuSearchFind_Click();
     void mnuSearchNextFind_Click();
     void mnuSearchReplace_Click();
+    void mnuSearchGoTo_Click();
     void mnuToolsSizeShift_Click();
     void mnuToolsNumberArrange_Click();
     void mnuToolsAutoNo_Click();

@@ -30,6 +30,7 @@ void frmFind::txtFind_Change()
 {
     ui->NextFind->setEnabled(!ui->txtFind->text().isEmpty());
     module1().gFindText = ui->txtFind->text();
+    ForgetMatches(m_target, module1().gFindText);
 }
 
 void frmFind::NextFind_Click()

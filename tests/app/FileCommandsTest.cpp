@@ -2,6 +2,8 @@
 
 #include "app/FileCommands.h"
 
+#include <QDropEvent>
+#include <QMimeData>
 #include <QSettings>
 
 // New, Open, Save, Save As, Close, Exit and the close prompts on real files.
@@ -126,26 +128,40 @@ private slots:
             (QStringList {path, path, m_dir.path()}));
     }
 
-    // A path that cannot be read leaves no window behind.
+    // A path that cannot be read leaves no window behind. Files dropped on the window follow the
+    // same rules.
     void openRefusesFilesAbove65000BytesAndUnreadableOnes()
     {
         const QString folder = file(u"afolder.min"_qs);
         WriteBytes(file(u"fits.min"_qs), QByteArray(65000, 'A'));
         WriteBytes(file(u"toobig.min"_qs), QByteArray(65001, 'A'));
+        WriteBytes(file(u"dropped.min"_qs), "G00\r\n");
+        WriteBytes(file(u"big.min"_qs), QByteArray(70 * 1024, 'A'));
         QDir().mkpath(folder);
         ModalScript script;
         script.chooseFile(file(u"fits.min"_qs))
             .chooseFile(file(u"toobig.min"_qs))
+            .answerMessage(QMessageBox::Ok)
             .answerMessage(QMessageBox::Ok)
             .answerMessage(QMessageBox::Ok);
         trigger("mnuFileOpen");
         QCOMPARE(module1().gOpenPathName, m_dir.path());
         trigger("mnuFileOpen");
         QVERIFY(!m_main->files()->OpenFile(folder));
+        for (const char* name : {"dropped.min", "big.min"}) {
+            QMimeData dragged;
+            dragged.setUrls({QUrl::fromLocalFile(file(QString::fromLatin1(name)))});
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(m_main, &enter);
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(m_main, &drop);
+        }
         QCOMPARE(Said(script.messages()),
             (QStringList {"Corvane|This file size is too big, can not open.",
-                u"Corvane|"_qs + folder + u"  file が Open けません."_qs}));
-        QCOMPARE(m_main->documents().size(), 1);
+                u"Corvane|"_qs + folder + u"  file が Open けません."_qs,
+                "Corvane|This file size is too big, can not open."}));
+        QCOMPARE(m_main->documents().size(), 2);
+        QCOMPARE(m_main->activeDocument()->txtText()->Text(), u"G00\r\n"_qs);
     }
 
     // Cancel keeps the window, and so does a save dialog cancelled after Yes; the Close command

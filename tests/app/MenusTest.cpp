@@ -173,13 +173,15 @@ private slots:
         QCOMPARE(m_main->activeDocument()->caption(), u"Untitled1"_qs);
     }
 
-    void statusBarFollowsTheInsertKeyAndBarsSwitchOffForThisRun()
+    void statusBarFollowsTheInsertKeyAndTheCaretAndBarsSwitchOffForThisRun()
     {
         StatusBar* bar = m_main->statusPanels();
         QCOMPARE(bar->panel(2)->text(), u"INS"_qs);
         QVERIFY(!bar->panel(5)->text().isEmpty());
         newDocument();
         QVERIFY(bar->panel(2)->isEnabled());
+        ActiveText()->setSelText(u"N1\r\nXÉ1"_qs);
+        QTRY_COMPARE(bar->findChild<QLabel*>(u"Caret"_qs)->text(), u"Line 2, Col 4"_qs);
         QTest::keyClick(ActiveText(), Qt::Key_Insert);
         QVERIFY(ActiveText()->overwriteMode() && !bar->panel(2)->isEnabled());
         item("mnuViewStatusBar")->trigger();

@@ -118,7 +118,20 @@ class TextToolsGuiTest : public QObject
                 QTest::keyClick(
                     control<QLineEdit>(a), b == u"Enter" ? Qt::Key_Enter : Qt::Key_Return);
             });
-        else if (verb == u"check")
+        else if (verb == u"escape")
+            QTest::keyClick(m_box, Qt::Key_Escape);
+        else if (verb == u"matched") {
+            QStringList marks;
+            const auto indicator = static_cast<unsigned long>(NcTextBox::kMatchIndicator);
+            const long length = m_box->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+            for (long p = 0, end = 0; p < length; p = end) {
+                end = m_box->SendScintilla(QsciScintillaBase::SCI_INDICATOREND, indicator, p);
+                if (m_box->SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT, indicator, p))
+                    marks << QString::number(p) << QString::number(end - p);
+                end = qMax(end, p + 1);
+            }
+            QCOMPARE(marks, values);
+        } else if (verb == u"check")
             control<QAbstractButton>(a)->setChecked(b == u"yes");
         else if (verb == u"click")
             act([&] { control<QAbstractButton>(a)->click(); });
