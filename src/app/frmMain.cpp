@@ -250,6 +250,7 @@ frmDocument* frmMain::createDocument(const QString& caption)
     doc->setWindowIcon(DocumentIcon());
     const Module1& m = module1();
     doc->txtText()->setScreenFont(m.gScreenFontName, m.gScreenFontSize);
+    doc->txtText()->setColouring(m.gColouring);
     m_mdi->addSubWindow(doc);
     doc->resize(m_mdi->viewport()->size()); // a new program gets the whole area to work in
     doc->show();

@@ -2,6 +2,7 @@
 
 #include "app/Shell.h"
 #include "common/Module1.h"
+#include "documents/NcLexer.h"
 #include "documents/ProgramFont.h"
 #include "documents/core/AutoNumber.h"
 
@@ -165,9 +166,22 @@ void NcTextBox::setScreenFont(const QString& family, int pointSize)
 
 void NcTextBox::setScreenFont(const QFont& font)
 {
+    if (QsciLexer* colours = lexer())
+        colours->setFont(font, -1);
     setFont(font);
     setMarginsFont(font);
     updateLineNumberMargin();
+}
+
+void NcTextBox::setColouring(bool on)
+{
+    if (on == (lexer() != nullptr))
+        return;
+    const QFont shown = QWidget::font();
+    QsciLexer* old = lexer();
+    setLexer(on ? new NcLexer(palette(), shown, this) : nullptr);
+    delete old;
+    setScreenFont(shown);
 }
 
 QString NcTextBox::Text() const

@@ -1,0 +1,97 @@
+#include "documents/NcLexer.h"
+
+#include "documents/core/NcWords.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QPalette>
+
+namespace {
+struct StyleColours
+{
+    NcStyle style;
+    const char* onLight;
+    const char* onDark;
+};
+
+// Axis words are the bulk of a program and keep the text colour; the rest stand out from them.
+const StyleColours kColours[] = {
+    {NcStyle::Sequence, "#795548", "#c8b6ae"},
+    {NcStyle::GCode, "#0d47a1", "#82aaff"},
+    {NcStyle::MCode, "#7b1fa2", "#d7a6ff"},
+    {NcStyle::FeedSpeedTool, "#8d6e00", "#e6c86e"},
+    {NcStyle::Comment, "#2e7d32", "#8fce72"},
+    {NcStyle::Variable, "#00796b", "#5fd3c6"},
+    {NcStyle::Marker, "#d84315", "#ffab70"},
+    {NcStyle::Unknown, "#c62828", "#ff7b7b"},
+};
+
+int utf8Length(QChar c)
+{
+    return c.unicode() < 0x80 ? 1 : c.unicode() < 0x800 ? 2 : 3;
+}
+} // namespace
+
+NcLexer::NcLexer(const QPalette& palette, const QFont& font, QObject* parent)
+    : QsciLexerCustom(parent)
+{
+    const bool dark = palette.color(QPalette::Window).lightness() < 128;
+    setDefaultFont(font);
+    setDefaultColor(palette.color(QPalette::Text));
+    setDefaultPaper(palette.color(QPalette::Base));
+    setFont(font, -1);
+    setColor(palette.color(QPalette::Text), -1);
+    setPaper(palette.color(QPalette::Base), -1);
+    for (const StyleColours& c : kColours)
+        setColor(
+            QColor(QString::fromLatin1(dark ? c.onDark : c.onLight)), static_cast<int>(c.style));
+    // Text the dialect does not know is marked on a tinted ground as well, so it is seen in a
+    // glance.
+    setPaper(dark ? QColor(0x4a, 0x22, 0x22) : QColor(0xff, 0xeb, 0xee),
+        static_cast<int>(NcStyle::Unknown));
+}
+
+const char* NcLexer::language() const
+{
+    return "NC";
+}
+
+QString NcLexer::description(int style) const
+{
+    return style >= 0 && style < kNcStyleCount ? NcStyleName(static_cast<NcStyle>(style))
+                                               : QString();
+}
+
+void NcLexer::styleText(int start, int end)
+{
+    QsciScintilla* box = editor();
+    if (!box)
+        return;
+    // Whole lines from the one holding start, so that a word is never classified from its middle.
+    const long firstLine = box->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, start);
+    const long lastLine = box->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, end);
+    startStyling(
+        static_cast<int>(box->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, firstLine)));
+    for (long line = firstLine; line <= lastLine; ++line) {
+        const long from = box->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line);
+        const long to = box->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, line);
+        const long next = line + 1 < box->lines()
+            ? box->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line + 1)
+            : to;
+        QByteArray bytes(to - from + 1, '\0'); // room for the closing NUL
+        box->SendScintilla(QsciScintilla::SCI_GETTEXTRANGE, from, to, bytes.data());
+        const QString text = QString::fromUtf8(bytes.constData(), to - from);
+        const QByteArray styles = NcLineStyles(text);
+        // Runs of one style, measured in the document's UTF-8 bytes.
+        qsizetype i = 0;
+        while (i < text.size()) {
+            const char style = styles[i];
+            int length = 0;
+            for (; i < text.size() && styles[i] == style; ++i)
+                length += text[i].isSurrogate() ? 2 : utf8Length(text[i]);
+            setStyling(length, style);
+        }
+        if (next > to)
+            setStyling(static_cast<int>(next - to), static_cast<int>(NcStyle::Plain));
+    }
+}
