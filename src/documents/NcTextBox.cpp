@@ -166,8 +166,11 @@ void NcTextBox::setScreenFont(const QString& family, int pointSize)
 
 void NcTextBox::setScreenFont(const QFont& font)
 {
-    if (QsciLexer* colours = lexer())
+    // With the words coloured, the styles carry the font and Scintilla leaves the widget's alone.
+    if (QsciLexer* colours = lexer()) {
         colours->setFont(font, -1);
+        QWidget::setFont(font);
+    }
     setFont(font);
     setMarginsFont(font);
     updateLineNumberMargin();
@@ -177,8 +180,8 @@ void NcTextBox::setColouring(bool on)
 {
     if (on == (lexer() != nullptr))
         return;
-    const QFont shown = QWidget::font();
     QsciLexer* old = lexer();
+    const QFont shown = QWidget::font();
     setLexer(on ? new NcLexer(palette(), shown, this) : nullptr);
     delete old;
     setScreenFont(shown);
