@@ -30,6 +30,11 @@ int utf8Length(QChar c)
 {
     return c.unicode() < 0x80 ? 1 : c.unicode() < 0x800 ? 2 : 3;
 }
+
+long send(QsciScintilla* box, unsigned int message, long value = 0)
+{
+    return box->SendScintilla(message, value);
+}
 } // namespace
 
 NcLexer::NcLexer(const QPalette& palette, const QFont& font, QObject* parent)
@@ -62,22 +67,48 @@ QString NcLexer::description(int style) const
                                                : QString();
 }
 
+void NcLexer::setEditor(QsciScintilla* box)
+{
+    if (editor())
+        disconnect(editor(), nullptr, this, nullptr);
+    QsciLexerCustom::setEditor(box);
+    if (box)
+        connect(box, &QsciScintillaBase::SCN_UPDATEUI, this, &NcLexer::colourShownLines);
+}
+
 void NcLexer::styleText(int start, int end)
 {
     QsciScintilla* box = editor();
     if (!box)
         return;
-    // Whole lines from the one holding start, so that a word is never classified from its middle.
-    const long firstLine = box->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, start);
-    const long lastLine = box->SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, end);
-    startStyling(
-        static_cast<int>(box->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, firstLine)));
-    for (long line = firstLine; line <= lastLine; ++line) {
-        const long from = box->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line);
-        const long to = box->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, line);
-        const long next = line + 1 < box->lines()
-            ? box->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line + 1)
-            : to;
+    // Scintilla asks for everything from the last styled line to the end of the view. Lines more
+    // than a screen above the view (a jump to the end of a big program) are left plain for now:
+    // they are coloured when they come into view.
+    const long first = send(box, QsciScintilla::SCI_LINEFROMPOSITION, start);
+    const long last = send(box, QsciScintilla::SCI_LINEFROMPOSITION, end);
+    const long shown = send(box, QsciScintilla::SCI_GETFIRSTVISIBLELINE)
+        - send(box, QsciScintilla::SCI_LINESONSCREEN);
+    const long from = qBound(first, shown, last + 1);
+    startStyling(static_cast<int>(send(box, QsciScintilla::SCI_POSITIONFROMLINE, first)));
+    if (from > first)
+        setStyling(
+            static_cast<int>(lineStart(from) - lineStart(first)), static_cast<int>(NcStyle::Plain));
+    colourLines(from, last);
+}
+
+long NcLexer::lineStart(long line) const
+{
+    QsciScintilla* box = editor();
+    return line < box->lines() ? send(box, QsciScintilla::SCI_POSITIONFROMLINE, line)
+                               : send(box, QsciScintilla::SCI_GETLENGTH);
+}
+
+void NcLexer::colourLines(long first, long last)
+{
+    QsciScintilla* box = editor();
+    for (long line = first; line <= last; ++line) {
+        const long from = lineStart(line);
+        const long to = send(box, QsciScintilla::SCI_GETLINEENDPOSITION, line);
         QByteArray bytes(to - from + 1, '\0'); // room for the closing NUL
         box->SendScintilla(QsciScintilla::SCI_GETTEXTRANGE, from, to, bytes.data());
         const QString text = QString::fromUtf8(bytes.constData(), to - from);
@@ -91,7 +122,27 @@ void NcLexer::styleText(int start, int end)
                 length += text[i].isSurrogate() ? 2 : utf8Length(text[i]);
             setStyling(length, style);
         }
-        if (next > to)
+        if (const long next = lineStart(line + 1); next > to)
             setStyling(static_cast<int>(next - to), static_cast<int>(NcStyle::Plain));
+    }
+}
+
+void NcLexer::colourShownLines()
+{
+    // Every word of a coloured line has a style other than plain, so a shown line whose first
+    // word is plain was passed over by styleText.
+    QsciScintilla* box = editor();
+    const long styled = send(box, QsciScintilla::SCI_GETENDSTYLED);
+    const long first = send(box, QsciScintilla::SCI_GETFIRSTVISIBLELINE);
+    const long last = qMin(first + send(box, QsciScintilla::SCI_LINESONSCREEN),
+        send(box, QsciScintilla::SCI_LINEFROMPOSITION, styled) - 1);
+    for (long line = first; line <= last; ++line) {
+        const long word = send(box, QsciScintilla::SCI_GETLINEINDENTPOSITION, line);
+        if (word < send(box, QsciScintilla::SCI_GETLINEENDPOSITION, line)
+            && send(box, QsciScintilla::SCI_GETSTYLEAT, word) == long(NcStyle::Plain)) {
+            startStyling(static_cast<int>(lineStart(line)));
+            colourLines(line, last);
+            return;
+        }
     }
 }

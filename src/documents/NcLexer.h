@@ -6,7 +6,8 @@ class QPalette;
 
 // Colours the words of a lathe program in the text box. Scintilla asks for the lines it is about
 // to show or that changed; each line is classified on its own (NcLineStyles), so neither typing
-// nor scrolling restyles more than those lines, and the text itself is never touched.
+// nor scrolling nor a jump to the end of a big program restyles more than the lines in view, and
+// the text itself is never touched.
 class NcLexer : public QsciLexerCustom
 {
     Q_OBJECT
@@ -17,5 +18,13 @@ public:
 
     const char* language() const override;
     QString description(int style) const override;
+    void setEditor(QsciScintilla* box) override;
     void styleText(int start, int end) override;
+
+private:
+    long lineStart(long line) const;
+    // Classifies whole lines, styling from the start of the first.
+    void colourLines(long first, long last);
+    // Colours the shown lines that styleText left plain above an earlier view.
+    void colourShownLines();
 };
