@@ -1,7 +1,5 @@
 #include "documents/core/NcWords.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 namespace {
@@ -10,45 +8,110 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-// A plain number as the program writes it: 100, -2, 0.24, .5, 100.
-const QString kNumber = QStringLiteral("[+-]?(\\d+\\.?\\d*|\\.\\d+)");
-
-bool matches(const QRegularExpression& re, QStringView word)
+bool isDigit(QChar c)
 {
-    return re.match(word).hasMatch();
+    return c >= u'0' && c <= u'9';
+}
+
+bool isUpper(QChar c)
+{
+    return c >= u'A' && c <= u'Z';
+}
+
+bool allOf(QStringView text, bool (*test)(QChar))
+{
+    return std::all_of(text.begin(), text.end(), test);
+}
+
+bool isUpperOrDigit(QChar c)
+{
+    return isUpper(c) || isDigit(c);
+}
+
+// A plain number as the program writes it: 100, -2, 0.24, .5, 100.
+bool isNumber(QStringView text)
+{
+    if (text.startsWith(u'+') || text.startsWith(u'-'))
+        text = text.mid(1);
+    const qsizetype point = text.indexOf(u'.');
+    const QStringView whole = point < 0 ? text : text.left(point);
+    const QStringView fraction = point < 0 ? QStringView() : text.mid(point + 1);
+    return whole.size() + fraction.size() > 0 && allOf(whole, isDigit) && allOf(fraction, isDigit);
+}
+
+// A letter (or the letters given) followed by what the test accepts, at least one character.
+bool letterThen(QStringView word, QStringView letters, bool (*rest)(QChar))
+{
+    return word.size() > 1 && letters.contains(word[0]) && allOf(word.mid(1), rest);
+}
+
+bool isFeedSpeedTool(QStringView word)
+{
+    for (const char16_t* prefix : {u"TL=", u"TG=", u"OG=", u"SB="})
+        if (word.startsWith(prefix))
+            return isNumber(word.mid(3));
+    if (word.size() < 2 || !QStringView(u"FST").contains(word[0]))
+        return false;
+    return isNumber(word.mid(1)) || (word[1] == u'=' && isNumber(word.mid(2)));
+}
+
+// NAME=value or NAME[index]=value, the value a number or an expression: VTLIN[5]=22, F=SB*0.04.
+bool isAssignment(QStringView word)
+{
+    const qsizetype equals = word.indexOf(u'=');
+    if (equals < 1 || !isUpper(word[0]) || equals + 1 == word.size())
+        return false;
+    QStringView name = word.left(equals);
+    if (name.endsWith(u']')) {
+        const qsizetype open = name.indexOf(u'[');
+        if (open < 0 || open + 2 >= name.size()
+            || !allOf(name.mid(open + 1, name.size() - open - 2), isUpperOrDigit))
+            return false;
+        name = name.left(open);
+    }
+    return allOf(name, isUpperOrDigit) && allOf(word.mid(equals + 1), [](QChar c) {
+        return isUpperOrDigit(c) || QStringView(u"-+*/.,[]()").contains(c);
+    });
+}
+
+// CALL, OPCHK, RTS, DEF WORK, RC,[1,0],[60,80]: two or more letters, digits, then an argument
+// list.
+bool isMnemonic(QStringView word)
+{
+    qsizetype i = 0;
+    while (i < word.size() && isUpper(word[i]))
+        ++i;
+    if (i < 2)
+        return false;
+    while (i < word.size() && isDigit(word[i]))
+        ++i;
+    if (i == word.size())
+        return true;
+    return (word[i] == u',' || word[i] == u'[') && allOf(word.mid(i + 1), [](QChar c) {
+        return isUpperOrDigit(c) || QStringView(u"-+.,[]").contains(c);
+    });
 }
 
 NcStyle wordStyle(QStringView word, bool first)
 {
-    static const QRegularExpression gCode(QStringLiteral("^G\\d+$"));
-    static const QRegularExpression mCode(QStringLiteral("^M\\d+$"));
-    static const QRegularExpression sequence(QStringLiteral("^N[0-9A-Z]+$"));
-    static const QRegularExpression programName(QStringLiteral("^O[0-9A-Z]+$"));
-    static const QRegularExpression feedSpeedTool(
-        QStringLiteral("^([FST]|TL=|TG=|OG=|SB=|[FST]=)%1$").arg(kNumber));
-    static const QRegularExpression address(QStringLiteral("^[A-EHIJKLPQRUVWXYZ]%1$").arg(kNumber));
-    static const QRegularExpression assignment(
-        QStringLiteral("^[A-Z][A-Z0-9]*(\\[[0-9A-Z]+\\])?=[-+*/.,\\[\\]()0-9A-Z]+$"));
-    static const QRegularExpression mnemonic(
-        QStringLiteral("^[A-Z]{2,}[0-9]*([,\\[][-+.,\\[\\]0-9A-Z]*)?$"));
-
     if (first && (word.startsWith(u'%') || word == u"$"))
         return NcStyle::Marker;
-    if (first && matches(programName, word))
+    if (first && letterThen(word, u"O", isUpperOrDigit))
         return NcStyle::Marker;
     if (word == u"NOEX")
         return NcStyle::Variable;
-    if (matches(sequence, word))
+    if (letterThen(word, u"N", isUpperOrDigit))
         return NcStyle::Sequence;
-    if (matches(gCode, word))
+    if (letterThen(word, u"G", isDigit))
         return NcStyle::GCode;
-    if (matches(mCode, word))
+    if (letterThen(word, u"M", isDigit))
         return NcStyle::MCode;
-    if (matches(feedSpeedTool, word))
+    if (isFeedSpeedTool(word))
         return NcStyle::FeedSpeedTool;
-    if (matches(address, word))
+    if (!word.isEmpty() && QStringView(u"ABCDEHIJKLPQRUVWXYZ").contains(word[0])
+        && isNumber(word.mid(1)))
         return NcStyle::Address;
-    if (matches(assignment, word) || matches(mnemonic, word))
+    if (isAssignment(word) || isMnemonic(word))
         return NcStyle::Variable;
     return NcStyle::Unknown;
 }
