@@ -82,17 +82,15 @@ void NcLexer::styleText(int start, int end)
     if (!box)
         return;
     // Scintilla asks for everything from the last styled line to the end of the view. Lines more
-    // than a screen above the view (a jump to the end of a big program) are left plain for now:
-    // they are coloured when they come into view.
+    // than a screen above the view (a jump to the end of a big program) are passed over: they
+    // keep the styles that moved with their text, text put in since is plain, and
+    // colourShownLines colours them when they come into view.
     const long first = send(box, QsciScintilla::SCI_LINEFROMPOSITION, start);
     const long last = send(box, QsciScintilla::SCI_LINEFROMPOSITION, end);
     const long shown = send(box, QsciScintilla::SCI_GETFIRSTVISIBLELINE)
         - send(box, QsciScintilla::SCI_LINESONSCREEN);
     const long from = qBound(first, shown, last + 1);
-    startStyling(static_cast<int>(send(box, QsciScintilla::SCI_POSITIONFROMLINE, first)));
-    if (from > first)
-        setStyling(
-            static_cast<int>(lineStart(from) - lineStart(first)), static_cast<int>(NcStyle::Plain));
+    startStyling(static_cast<int>(lineStart(from)));
     colourLines(from, last);
 }
 
@@ -129,17 +127,24 @@ void NcLexer::colourLines(long first, long last)
 
 void NcLexer::colourShownLines()
 {
-    // Every word of a coloured line has a style other than plain, so a shown line whose first
-    // word is plain was passed over by styleText.
+    // A coloured line has no plain character but its spaces and tabs, so a shown line with one
+    // was passed over by styleText, or changed while it was out of view.
     QsciScintilla* box = editor();
     const long styled = send(box, QsciScintilla::SCI_GETENDSTYLED);
     const long first = send(box, QsciScintilla::SCI_GETFIRSTVISIBLELINE);
     const long last = qMin(first + send(box, QsciScintilla::SCI_LINESONSCREEN),
         send(box, QsciScintilla::SCI_LINEFROMPOSITION, styled) - 1);
-    for (long line = first; line <= last; ++line) {
-        const long word = send(box, QsciScintilla::SCI_GETLINEINDENTPOSITION, line);
-        if (word < send(box, QsciScintilla::SCI_GETLINEENDPOSITION, line)
-            && send(box, QsciScintilla::SCI_GETSTYLEAT, word) == long(NcStyle::Plain)) {
+    if (last < first)
+        return;
+    const long from = lineStart(first);
+    const long to = lineStart(last + 1);
+    QByteArray cells(2 * (to - from) + 2, '\0'); // character and style, then two NULs
+    box->SendScintilla(QsciScintilla::SCI_GETSTYLEDTEXT, from, to, cells.data());
+    for (qsizetype i = 0; i < to - from; ++i) {
+        const char c = cells[2 * i];
+        if (cells[2 * i + 1] == static_cast<char>(NcStyle::Plain) && c != ' ' && c != '\t'
+            && c != '\r' && c != '\n') {
+            const long line = send(box, QsciScintilla::SCI_LINEFROMPOSITION, from + i);
             startStyling(static_cast<int>(lineStart(line)));
             colourLines(line, last);
             return;

@@ -25,6 +25,6 @@ private:
     long lineStart(long line) const;
     // Classifies whole lines, styling from the start of the first.
     void colourLines(long first, long last);
-    // Colours the shown lines that styleText left plain above an earlier view.
+    // Colours the shown lines that styleText passed over above an earlier view.
     void colourShownLines();
 };
