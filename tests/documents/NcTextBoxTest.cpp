@@ -83,6 +83,14 @@ private slots:
         box.setFirstVisibleLine(1495);
         QCOMPARE(styleOfLine(1500), long(NcStyle::GCode));
         QCOMPARE(box.Text(), text);
+        // A text tool's change out of view is coloured when it is shown again.
+        box.SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
+        styleOfLine(2990);
+        const long g01 = box.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, 1500L) + 6;
+        box.SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, g01, g01 + 3);
+        box.SendScintilla(QsciScintilla::SCI_REPLACETARGET, -1L, "M01");
+        box.setFirstVisibleLine(1495);
+        QCOMPARE(styleOfLine(1500), long(NcStyle::MCode));
     }
 };
 
