@@ -21,7 +21,7 @@ const StyleColours kColours[] = {
     {NcStyle::MCode, "#7b1fa2", "#d7a6ff"},
     {NcStyle::FeedSpeedTool, "#8d6e00", "#e6c86e"},
     {NcStyle::Comment, "#2e7d32", "#8fce72"},
-    {NcStyle::Variable, "#00796b", "#5fd3c6"},
+    {NcStyle::Variable, "#00838f", "#5fd3d8"},
     {NcStyle::Marker, "#d84315", "#ffab70"},
     {NcStyle::Unknown, "#c62828", "#ff7b7b"},
 };
@@ -54,6 +54,20 @@ NcLexer::NcLexer(const QPalette& palette, const QFont& font, QObject* parent)
     // glance.
     setPaper(dark ? QColor(0x4a, 0x22, 0x22) : QColor(0xff, 0xeb, 0xee),
         static_cast<int>(NcStyle::Unknown));
+}
+
+void NcLexer::setFont(const QFont& font, int style)
+{
+    if (style >= 0) {
+        QsciLexerCustom::setFont(font, style);
+        return;
+    }
+    // Comments lean, so that they stand apart from the green-blue of the variables.
+    for (int each = 0; each < kNcStyleCount; ++each) {
+        QFont styled = font;
+        styled.setItalic(each == static_cast<int>(NcStyle::Comment));
+        QsciLexerCustom::setFont(styled, each);
+    }
 }
 
 const char* NcLexer::language() const

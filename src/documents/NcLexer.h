@@ -16,6 +16,8 @@ public:
     // The colours suit the palette: dark words on a light window, light words on a dark one.
     NcLexer(const QPalette& palette, const QFont& font, QObject* parent = nullptr);
 
+    // The screen font for every style (style -1), comments in its italic.
+    void setFont(const QFont& font, int style = -1) override;
     const char* language() const override;
     QString description(int style) const override;
     void setEditor(QsciScintilla* box) override;
