@@ -98,6 +98,7 @@ void LoadSettings(Module1& m)
     m.gLeftMerge = settingInteger(kSettings, QStringLiteral("LeftMerge"), 10);
     m.gRightMerge = settingInteger(kSettings, QStringLiteral("RightMerge"), 0);
     m.gPrintLineNo = settingInteger(kSettings, QStringLiteral("PrintLineNo"), 1);
+    m.gColouring = settingBoolean(kSettings, QStringLiteral("Colouring"), true);
 
     // A stored speed that a single cannot hold is read as the default, as a bad integer is.
     const double maxS = SettingNumber(kParameter, QStringLiteral("MaxS"), 2500);
@@ -139,6 +140,7 @@ void SaveShutdownSettings(const Module1& m)
     SaveSetting(kSettings, QStringLiteral("LeftMerge"), QString::number(m.gLeftMerge));
     SaveSetting(kSettings, QStringLiteral("RightMerge"), QString::number(m.gRightMerge));
     SaveSetting(kSettings, QStringLiteral("PrintLineNo"), QString::number(m.gPrintLineNo));
+    SaveSetting(kSettings, QStringLiteral("Colouring"), BooleanText(m.gColouring));
     SaveSetting(kParameter, QStringLiteral("CsvPathName"), m.gCsvPathName);
     SaveSetting(kParameter, QStringLiteral("CsvFileName"), m.gCsvFileName);
 }

@@ -68,6 +68,7 @@ const std::vector<ShellItem>& ShellItems()
 
         {"mnuView", "mnuViewToolbar", u"Tool bar (&T)", "", Checkable | StartsChecked},
         {"mnuView", "mnuViewStatusBar", u"Status bar (&B)", "", Checkable | StartsChecked},
+        {"mnuView", "mnuViewColouring", u"Colouring", "", Checkable | StartsChecked},
         {"mnuView", "mnuViewBar", u"", "", Separator},
         {"mnuView", "mnuWindowCascade", u"Cascade(&C)", "", Checkable},
         {"mnuView", "mnuWindowTileHorizontal", u"Horizontal(&H)", "", Checkable},

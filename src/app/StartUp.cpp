@@ -52,6 +52,7 @@ frmMain* StartUp(const QString& commandLine)
 
     placeMainWindow(main);
     LoadSettings(m);
+    main->action(QStringLiteral("mnuViewColouring"))->setChecked(m.gColouring);
     main->HideDocumentMenus();
     m.gDocClosed = false;
     LoadProcessSetup(main);

@@ -2,6 +2,9 @@
 
 #include "app/Shell.h"
 #include "app/core/WindowTiling.h"
+#include "common/Module1.h"
+#include "documents/NcTextBox.h"
+#include "documents/frmDocument.h"
 
 #include <QAction>
 #include <QEvent>
@@ -23,6 +26,7 @@ void WindowCommands::connectTo(Shell* shell, QWidget* toolBar, QWidget* statusBa
     };
     on("mnuViewToolbar", &WindowCommands::mnuViewToolbar_Click);
     on("mnuViewStatusBar", &WindowCommands::mnuViewStatusBar_Click);
+    on("mnuViewColouring", &WindowCommands::mnuViewColouring_Click);
     on("mnuWindowCascade", &WindowCommands::mnuWindowCascade_Click);
     on("mnuWindowTileHorizontal", &WindowCommands::mnuWindowTileHorizontal_Click);
     on("mnuWindowTileVertical", &WindowCommands::mnuWindowTileVertical_Click);
@@ -38,6 +42,15 @@ void WindowCommands::mnuViewToolbar_Click()
 void WindowCommands::mnuViewStatusBar_Click()
 {
     m_statusBar->setVisible(m_shell->action(QStringLiteral("mnuViewStatusBar"))->isChecked());
+}
+
+void WindowCommands::mnuViewColouring_Click()
+{
+    // Every open program follows at once; new ones take the setting when they are created.
+    Module1& m = module1();
+    m.gColouring = m_shell->action(QStringLiteral("mnuViewColouring"))->isChecked();
+    for (frmDocument* doc : m_shell->documents())
+        doc->txtText()->setColouring(m.gColouring);
 }
 
 void WindowCommands::check(const char* control)

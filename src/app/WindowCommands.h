@@ -6,7 +6,7 @@ class QMdiArea;
 class QWidget;
 class Shell;
 
-// The Display menu: tool bar and status bar switches and the arrangement of the document
+// The Display menu: tool bar, status bar and colouring switches and the arrangement of the document
 // windows, which stays in force as windows come and go and as the main window is resized.
 class WindowCommands : public QObject
 {
@@ -19,6 +19,7 @@ public:
 
     void mnuViewToolbar_Click();
     void mnuViewStatusBar_Click();
+    void mnuViewColouring_Click();
     void mnuWindowCascade_Click();
     void mnuWindowTileHorizontal_Click();
     void mnuWindowTileVertical_Click();

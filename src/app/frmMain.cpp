@@ -257,6 +257,7 @@ frmDocument* frmMain::createDocument(const QString& caption)
     // Files dropped on the text open as documents; the text box takes only dropped text.
     connect(doc->txtText(), &QsciScintillaBase::SCN_URIDROPPED, this,
         [this](const QUrl& url) { openDropped({url}); });
+    doc->txtText()->setColouring(m.gColouring);
     m_mdi->addSubWindow(doc);
     doc->resize(m_mdi->viewport()->size()); // a new program gets the whole area to work in
     doc->show();

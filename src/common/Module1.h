@@ -51,6 +51,7 @@ struct Module1
     bool gDocClosed = false;
     QString gFileName;
     bool gAutoSeqNo = false;
+    bool gColouring = true;
 
     // Search state.
     QString gSearchText;

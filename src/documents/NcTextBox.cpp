@@ -2,6 +2,7 @@
 
 #include "app/Shell.h"
 #include "common/Module1.h"
+#include "documents/NcLexer.h"
 #include "documents/ProgramFont.h"
 #include "documents/core/AutoNumber.h"
 
@@ -504,9 +505,25 @@ void NcTextBox::setScreenFont(const QString& family, int pointSize)
 
 void NcTextBox::setScreenFont(const QFont& font)
 {
+    // With the words coloured, the styles carry the font and Scintilla leaves the widget's alone.
+    if (QsciLexer* colours = lexer()) {
+        colours->setFont(font, -1);
+        QWidget::setFont(font);
+    }
     setFont(font);
     setMarginsFont(font);
     updateLineNumberMargin();
+}
+
+void NcTextBox::setColouring(bool on)
+{
+    if (on == (lexer() != nullptr))
+        return;
+    QsciLexer* old = lexer();
+    const QFont shown = QWidget::font();
+    setLexer(on ? new NcLexer(palette(), shown, this) : nullptr);
+    delete old;
+    setScreenFont(shown);
 }
 
 QString NcTextBox::Text() const

@@ -39,6 +39,8 @@ public:
 
     void setScreenFont(const QString& family, int pointSize);
     void setScreenFont(const QFont& font);
+    // Colours the words of the program (Display -> Colouring) or shows them all in the text colour.
+    void setColouring(bool on);
 
     // Keys the main window's menus own: the editor neither binds nor swallows them.
     static void setMenuShortcuts(const QList<QKeySequence>& keys);

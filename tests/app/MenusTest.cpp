@@ -3,6 +3,10 @@
 #include "app/HelpViewer.h"
 #include "app/StatusBar.h"
 #include "common/ProgramFolder.h"
+#include "documents/NcTextBox.h"
+#include "documents/core/NcWords.h"
+#include "documents/frmDocument.h"
+#include <Qsci/qscilexer.h>
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -191,6 +195,38 @@ private slots:
         CloseMainDiscardingChanges();
         m_main = StartFresh(QString(), true);
         QVERIFY(m_main->statusPanels()->isVisible() && m_main->toolBar()->isVisible());
+    }
+
+    // Colouring is on at first, styles the words in the screen font, follows an undone whole-text
+    // change, switches every open program and is kept for the next run.
+    void colouringSwitchesEveryProgramAndIsKept()
+    {
+        newDocument(u"N0010 G00 X86 (A)\r\n"_qs);
+        NcTextBox* box = ActiveText();
+        const auto styleAt = [&box](long pos) {
+            box->SendScintilla(QsciScintilla::SCI_COLOURISE, 0L, -1L);
+            return box->SendScintilla(QsciScintilla::SCI_GETSTYLEAT, pos);
+        };
+        QVERIFY(item("mnuViewColouring")->isChecked() && box->lexer());
+        QCOMPARE(styleAt(6), long(NcStyle::GCode));
+        box->setWholeText(u"N0020 M03\r\n"_qs);
+        QCOMPARE(styleAt(6), long(NcStyle::MCode));
+        box->undo();
+        QCOMPARE(styleAt(14), long(NcStyle::Comment));
+        box->setScreenFont(QFont(u"Monospace"_qs, 21));
+        QCOMPARE(box->lexer()->font(int(NcStyle::GCode)).pointSize(), 21);
+
+        newDocument();
+        item("mnuViewColouring")->trigger();
+        for (frmDocument* doc : m_main->documents())
+            QVERIFY(!doc->txtText()->lexer());
+        QCOMPARE(box->font().pointSize(), 21);
+        QCOMPARE(box->Text(), u"N0010 G00 X86 (A)\r\n"_qs);
+        CloseMainDiscardingChanges();
+        QVERIFY(ReadBytes(SettingsFile()).contains("Colouring=False"));
+        m_main = StartFresh(QString(), true);
+        newDocument();
+        QVERIFY(!item("mnuViewColouring")->isChecked() && !ActiveText()->lexer());
     }
 
     // A help page is shown, or the message says which file is missing.

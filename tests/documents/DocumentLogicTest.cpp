@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "documents/core/AutoNumber.h"
+#include "documents/core/NcWords.h"
 #include "documents/core/PrintLayout.h"
 #include "documents/core/TextFile.h"
 
@@ -110,6 +111,19 @@ const QHash<QString, DataRule> rules = {
                               .arg(h.rule.y1())
                               .arg(h.rule.x2())
                               .arg(h.rule.y2());
+        }},
+    // A line as its runs of one style, "style:text", the spaces between words left out.
+    {"Colours",
+        [](In in) -> Out {
+            const QByteArray styles = NcLineStyles(in[0]);
+            QStringList runs;
+            for (qsizetype i = 0, end = 0; i < styles.size(); i = end) {
+                for (end = i; end < styles.size() && styles[end] == styles[i];)
+                    ++end;
+                if (styles[i] != static_cast<char>(NcStyle::Plain))
+                    runs << NcStyleName(NcStyle(styles[i])) + u':' + in[0].mid(i, end - i);
+            }
+            return runs.isEmpty() ? Out {} : Out {runs.join(u' ')};
         }},
     {"Wrap",
         [](In in) -> Out {

@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "documents/core/NcWords.h"
 
 #include <QAccessible>
 
@@ -80,6 +81,40 @@ private slots:
         QCOMPARE(box.Text(), u"two\r\nthree\r\n"_qs);
         box.undo();
         QCOMPARE(box.Text(), u"N000 G00 M09\r\n"_qs);
+    }
+
+    // A jump to the end of a long program colours the lines in view, not those passed over; they
+    // are coloured once scrolled into view, and the text is left as it was.
+    void colouringFollowsTheView()
+    {
+        NcTextBox box;
+        box.resize(400, 300);
+        box.setColouring(true);
+        box.show();
+        QString text;
+        for (int n = 0; n < 3000; ++n)
+            text += u"N%1 G01 X%1\r\n"_qs.arg(n);
+        box.loadText(text);
+        const auto styleOfLine = [&box](long line) {
+            QCoreApplication::processEvents();
+            box.repaint();
+            return box.SendScintilla(QsciScintilla::SCI_GETSTYLEAT,
+                box.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line) + 6);
+        };
+        box.SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
+        QCOMPARE(styleOfLine(2990), long(NcStyle::GCode));
+        QCOMPARE(styleOfLine(1500), long(NcStyle::Plain));
+        box.setFirstVisibleLine(1495);
+        QCOMPARE(styleOfLine(1500), long(NcStyle::GCode));
+        QCOMPARE(box.Text(), text);
+        // A text tool's change out of view is coloured when it is shown again.
+        box.SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
+        styleOfLine(2990);
+        const long g01 = box.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, 1500L) + 6;
+        box.SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, g01, g01 + 3);
+        box.SendScintilla(QsciScintilla::SCI_REPLACETARGET, -1L, "M01");
+        box.setFirstVisibleLine(1495);
+        QCOMPARE(styleOfLine(1500), long(NcStyle::MCode));
     }
 };
 
