@@ -23,14 +23,12 @@ void EditCommands::connectTo(Shell* shell)
     undo->setToolTip(QStringLiteral(" Undo "));
     redo->setIcon(ToolBarIcon("edit-redo", "redo"));
     redo->setToolTip(QStringLiteral(" Redo "));
-    connect(undo, &QAction::triggered, this, &EditCommands::mnuEditUndo_Click);
-    connect(redo, &QAction::triggered, this, &EditCommands::mnuEditRedo_Click);
-    connect(shell->action(QStringLiteral("mnuEditCut")), &QAction::triggered, this,
-        &EditCommands::mnuEditCut_Click);
-    connect(shell->action(QStringLiteral("mnuEditCopy")), &QAction::triggered, this,
-        &EditCommands::mnuEditCopy_Click);
-    connect(shell->action(QStringLiteral("mnuEditPaste")), &QAction::triggered, this,
-        &EditCommands::mnuEditPaste_Click);
+    ConnectCommands(shell, this,
+        {{"mnuEditUndo", &EditCommands::mnuEditUndo_Click},
+            {"mnuEditRedo", &EditCommands::mnuEditRedo_Click},
+            {"mnuEditCut", &EditCommands::mnuEditCut_Click},
+            {"mnuEditCopy", &EditCommands::mnuEditCopy_Click},
+            {"mnuEditPaste", &EditCommands::mnuEditPaste_Click}});
 }
 
 NcTextBox* EditCommands::target() const

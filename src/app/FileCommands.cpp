@@ -60,15 +60,13 @@ FileCommands::FileCommands(Shell* shell)
 
 void FileCommands::connectTo(Shell* shell)
 {
-    const auto on = [shell, this](const char* name, void (FileCommands::*slot)()) {
-        connect(shell->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
-    };
-    on("mnuFileNew", &FileCommands::mnuFileNew_Click);
-    on("mnuFileOpen", &FileCommands::mnuFileOpen_Click);
-    on("mnuFileClose", &FileCommands::mnuFileClose_Click);
-    on("mnuFileSave", &FileCommands::mnuFileSave_Click);
-    on("mnuFileSaveAs", &FileCommands::mnuFileSaveAs_Click);
-    on("mnuFileExit", &FileCommands::mnuFileExit_Click);
+    ConnectCommands(shell, this,
+        {{"mnuFileNew", &FileCommands::mnuFileNew_Click},
+            {"mnuFileOpen", &FileCommands::mnuFileOpen_Click},
+            {"mnuFileClose", &FileCommands::mnuFileClose_Click},
+            {"mnuFileSave", &FileCommands::mnuFileSave_Click},
+            {"mnuFileSaveAs", &FileCommands::mnuFileSaveAs_Click},
+            {"mnuFileExit", &FileCommands::mnuFileExit_Click}});
     for (int i = 1; i <= kRecentFiles; ++i)
         connect(shell->action(QStringLiteral("mnuFileRecentFile(%1)").arg(i)), &QAction::triggered,
             this, [this, i] { mnuFileRecentFile_Click(i); });

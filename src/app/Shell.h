@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QAction>
 #include <QList>
+
+#include <initializer_list>
+#include <utility>
 
 class QAction;
 class QString;
@@ -36,3 +40,13 @@ public:
 Shell* TheShell();
 // The shell's main window, or null without one.
 QWidget* ShellWindow();
+
+// Connects each menu item, found by its objectName, to the receiver's command for it.
+template<typename Receiver>
+void ConnectCommands(Shell* shell, Receiver* receiver,
+    std::initializer_list<std::pair<const char*, void (Receiver::*)()>> commands)
+{
+    for (const auto& [control, command] : commands)
+        QObject::connect(
+            shell->action(QString::fromLatin1(control)), &QAction::triggered, receiver, command);
+}

@@ -21,15 +21,13 @@ void WindowCommands::connectTo(Shell* shell, QWidget* toolBar, QWidget* statusBa
 {
     m_toolBar = toolBar;
     m_statusBar = statusBar;
-    const auto on = [shell, this](const char* name, void (WindowCommands::*slot)()) {
-        connect(shell->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
-    };
-    on("mnuViewToolbar", &WindowCommands::mnuViewToolbar_Click);
-    on("mnuViewStatusBar", &WindowCommands::mnuViewStatusBar_Click);
-    on("mnuViewColouring", &WindowCommands::mnuViewColouring_Click);
-    on("mnuWindowCascade", &WindowCommands::mnuWindowCascade_Click);
-    on("mnuWindowTileHorizontal", &WindowCommands::mnuWindowTileHorizontal_Click);
-    on("mnuWindowTileVertical", &WindowCommands::mnuWindowTileVertical_Click);
+    ConnectCommands(shell, this,
+        {{"mnuViewToolbar", &WindowCommands::mnuViewToolbar_Click},
+            {"mnuViewStatusBar", &WindowCommands::mnuViewStatusBar_Click},
+            {"mnuViewColouring", &WindowCommands::mnuViewColouring_Click},
+            {"mnuWindowCascade", &WindowCommands::mnuWindowCascade_Click},
+            {"mnuWindowTileHorizontal", &WindowCommands::mnuWindowTileHorizontal_Click},
+            {"mnuWindowTileVertical", &WindowCommands::mnuWindowTileVertical_Click}});
     m_area->viewport()->installEventFilter(this);
 }
 

@@ -18,13 +18,11 @@ CalcCommands::CalcCommands(Shell* shell)
 
 void CalcCommands::connectTo(Shell* shell)
 {
-    const auto on = [shell, this](const char* name, void (CalcCommands::*slot)()) {
-        connect(shell->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
-    };
-    on("mnuToolsrpm", &CalcCommands::mnuToolsrpm_Click);
-    on("mnuToolsCalculator", &CalcCommands::mnuToolsCalculator_Click);
-    on("LineAngle", &CalcCommands::LineAngle_Click);
-    on("LineCircleLine", &CalcCommands::LineCircleLine_Click);
+    ConnectCommands(shell, this,
+        {{"mnuToolsrpm", &CalcCommands::mnuToolsrpm_Click},
+            {"mnuToolsCalculator", &CalcCommands::mnuToolsCalculator_Click},
+            {"LineAngle", &CalcCommands::LineAngle_Click},
+            {"LineCircleLine", &CalcCommands::LineCircleLine_Click}});
 }
 
 template<typename Form> void CalcCommands::openFor(QPointer<Form>& form)

@@ -17,12 +17,10 @@ PrintCommands::PrintCommands(Shell* shell)
 
 void PrintCommands::connectTo(Shell* shell)
 {
-    const auto on = [shell, this](const char* name, void (PrintCommands::*slot)()) {
-        connect(shell->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
-    };
-    on("mnuFilePrinterSetup", &PrintCommands::mnuFilePrinterSetup_Click);
-    on("mnuFilePrint", &PrintCommands::mnuFilePrint_Click);
-    on("mnuFileFont", &PrintCommands::mnuFileFont_Click);
+    ConnectCommands(shell, this,
+        {{"mnuFilePrinterSetup", &PrintCommands::mnuFilePrinterSetup_Click},
+            {"mnuFilePrint", &PrintCommands::mnuFilePrint_Click},
+            {"mnuFileFont", &PrintCommands::mnuFileFont_Click}});
 }
 
 void PrintCommands::mnuFilePrinterSetup_Click()

@@ -43,14 +43,11 @@ ProcessCommands::ProcessCommands(Shell* shell)
 
 void ProcessCommands::connectTo(Shell* shell)
 {
-    const std::pair<const char*, void (ProcessCommands::*)()> commands[] = {
-        {"ProcessUGC", &ProcessCommands::ProcessUGC_Click},
-        {"ProcessSetup", &ProcessCommands::ProcessSetup_Click},
-        {"ProcessMT1", &ProcessCommands::ProcessMT1_Click},
-        {"ProcessMT3", &ProcessCommands::ProcessMT3_Click},
-    };
-    for (const auto& [control, slot] : commands)
-        connect(shell->action(QLatin1String(control)), &QAction::triggered, this, slot);
+    ConnectCommands(shell, this,
+        {{"ProcessUGC", &ProcessCommands::ProcessUGC_Click},
+            {"ProcessSetup", &ProcessCommands::ProcessSetup_Click},
+            {"ProcessMT1", &ProcessCommands::ProcessMT1_Click},
+            {"ProcessMT3", &ProcessCommands::ProcessMT3_Click}});
     for (const ProcessItem& item : ProcessItems()) {
         if (item.kind == ProcessItem::Generator && item.available())
             connect(shell->action(QLatin1String(item.control)), &QAction::triggered, this,

@@ -36,12 +36,10 @@ InsertCommands::InsertCommands(Shell* shell, QObject* parent)
 
 void InsertCommands::connectTo(Shell* shell)
 {
-    const auto on = [shell, this](const char* name, void (InsertCommands::*slot)()) {
-        connect(shell->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
-    };
-    on("mnuInsertComment", &InsertCommands::mnuInsertComment_Click);
-    on("mnuInsertFile", &InsertCommands::mnuInsertFile_Click);
-    on("mnuInsertDate", &InsertCommands::mnuInsertDate_Click);
+    ConnectCommands(shell, this,
+        {{"mnuInsertComment", &InsertCommands::mnuInsertComment_Click},
+            {"mnuInsertFile", &InsertCommands::mnuInsertFile_Click},
+            {"mnuInsertDate", &InsertCommands::mnuInsertDate_Click}});
 }
 
 void InsertCommands::mnuInsertComment_Click()

@@ -24,16 +24,14 @@ TextToolCommands::TextToolCommands(Shell* shell)
 
 void TextToolCommands::connectTo(Shell* shell)
 {
-    const auto on = [shell, this](const char* name, void (TextToolCommands::*slot)()) {
-        connect(shell->action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
-    };
-    on("mnuSearchFind", &TextToolCommands::mnuSearchFind_Click);
-    on("mnuSearchNextFind", &TextToolCommands::mnuSearchNextFind_Click);
-    on("mnuSearchReplace", &TextToolCommands::mnuSearchReplace_Click);
-    on("mnuSearchGoTo", &TextToolCommands::mnuSearchGoTo_Click);
-    on("mnuToolsSizeShift", &TextToolCommands::mnuToolsSizeShift_Click);
-    on("mnuToolsNumberArrange", &TextToolCommands::mnuToolsNumberArrange_Click);
-    on("mnuToolsAutoNo", &TextToolCommands::mnuToolsAutoNo_Click);
+    ConnectCommands(shell, this,
+        {{"mnuSearchFind", &TextToolCommands::mnuSearchFind_Click},
+            {"mnuSearchNextFind", &TextToolCommands::mnuSearchNextFind_Click},
+            {"mnuSearchReplace", &TextToolCommands::mnuSearchReplace_Click},
+            {"mnuSearchGoTo", &TextToolCommands::mnuSearchGoTo_Click},
+            {"mnuToolsSizeShift", &TextToolCommands::mnuToolsSizeShift_Click},
+            {"mnuToolsNumberArrange", &TextToolCommands::mnuToolsNumberArrange_Click},
+            {"mnuToolsAutoNo", &TextToolCommands::mnuToolsAutoNo_Click}});
     m_inserts->connectTo(shell);
 }
 
