@@ -5,6 +5,7 @@
 #include "documents/NcLexer.h"
 #include "documents/ProgramFont.h"
 #include "documents/core/AutoNumber.h"
+#include "documents/core/TextChanges.h"
 
 #include <Qsci/qscicommandset.h>
 
@@ -15,6 +16,11 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTextBoundaryFinder>
+#include <QTimer>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 QList<QKeySequence>& menuKeys()
@@ -26,6 +32,16 @@ QList<QKeySequence>& menuKeys()
 QKeySequence sequenceOf(const QKeyEvent* e)
 {
     return QKeySequence(e->keyCombination());
+}
+
+// A load or a whole-text tool on a long program passes through copies of the text many
+// megabytes long. Once the command is over and they are gone, the C library is asked to give
+// their pages back; on its own it keeps them for later use and the program stays that much larger.
+void giveBackFreedMemory()
+{
+#ifdef __GLIBC__
+    QTimer::singleShot(0, [] { malloc_trim(0); });
+#endif
 }
 } // namespace
 
@@ -533,17 +549,47 @@ QString NcTextBox::Text() const
     return QString::fromUtf8(bytes, length);
 }
 
+QByteArray NcTextBox::utf8Text() const
+{
+    const long length = SendScintilla(SCI_GETLENGTH);
+    return QByteArray(
+        reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), length);
+}
+
 void NcTextBox::setWholeText(const QString& text)
 {
-    const QByteArray bytes = text.toUtf8();
-    SendScintilla(SCI_TARGETWHOLEDOCUMENT);
-    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    const QByteArray after = text.toUtf8();
+    const QList<TextChange> spans = ChangedSpans(
+        QByteArrayView(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)),
+            SendScintilla(SCI_GETLENGTH)),
+        after);
+    // The spans are in the old text's positions; each one written moves those after it. A span
+    // that takes out lines above the view would scroll it: the view is kept where it was.
+    const long top = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+    beginUndoAction();
+    qsizetype moved = 0;
+    for (const TextChange& span : spans) {
+        const unsigned long start = static_cast<unsigned long>(span.oldStart + moved);
+        SendScintilla(SCI_SETTARGETRANGE, start, static_cast<long>(start + span.oldLength));
+        SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(span.newLength),
+            after.constData() + span.newStart);
+        moved += span.newLength - span.oldLength;
+    }
+    endUndoAction();
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(top));
+    // As after a replacement of the whole text: the caret at the start, nothing selected.
+    SendScintilla(SCI_SETEMPTYSELECTION, 0L);
     finishChange();
+    giveBackFreedMemory();
 }
 
 void NcTextBox::loadText(const QString& text)
 {
-    const QByteArray bytes = text.toUtf8();
+    loadUtf8(text.toUtf8());
+}
+
+void NcTextBox::loadUtf8(QByteArrayView bytes)
+{
     SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
     SendScintilla(SCI_CLEARALL);
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
@@ -553,6 +599,7 @@ void NcTextBox::loadText(const QString& text)
     setDataChanged(false);
     finishChange();
     emit historyChanged();
+    giveBackFreedMemory();
 }
 
 long NcTextBox::bytePosition(qint64 index) const

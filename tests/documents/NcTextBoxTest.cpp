@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "documents/core/NcWords.h"
+#include "texttools/core/NumberArrange.h"
 
 #include <QAccessible>
 
@@ -81,6 +82,55 @@ private slots:
         QCOMPARE(box.Text(), u"two\r\nthree\r\n"_qs);
         box.undo();
         QCOMPARE(box.Text(), u"N000 G00 M09\r\n"_qs);
+        box.redo();
+        QCOMPARE(box.Text(), u"two\r\nthree\r\n"_qs);
+    }
+
+    // A renumbering writes back only what it changed, in one step that Undo takes back exactly
+    // and Redo does again; wherever each leaves the view, no word in it is left plain.
+    void colouringSurvivesARenumberingAndItsUndo()
+    {
+        NcTextBox box;
+        box.resize(400, 300);
+        box.setColouring(true);
+        box.show();
+        QString text;
+        for (int n = 0; n < 3000; ++n)
+            text += n % 10 == 7 ? u"(外径 %1)\r\n"_qs.arg(n) : u"N000 G01 X%1\r\n"_qs.arg(n);
+        box.loadText(text);
+        box.setFirstVisibleLine(1495);
+        // The kinds of the characters in view, spaces and line ends left out.
+        const auto kindsInView = [&box] {
+            QCoreApplication::processEvents();
+            box.repaint();
+            const long first = box.firstVisibleLine();
+            const long from = box.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, first);
+            const long to = box.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE,
+                first + box.SendScintilla(QsciScintilla::SCI_LINESONSCREEN));
+            QStringList kinds;
+            for (long pos = from; pos < to; ++pos) {
+                const auto c = box.SendScintilla(QsciScintilla::SCI_GETCHARAT, pos);
+                const QString kind
+                    = NcStyleName(NcStyle(box.SendScintilla(QsciScintilla::SCI_GETSTYLEAT, pos)));
+                if (c != ' ' && c != '\r' && c != '\n' && !kinds.contains(kind))
+                    kinds << kind;
+            }
+            kinds.sort();
+            return kinds.join(u' ');
+        };
+        const QString coloured = u"address comment g sequence"_qs;
+        QCOMPARE(kindsInView(), coloured);
+        const QString renumbered = ArrangeNumbers(text, 0, ArrangeOptions()).text;
+        box.setWholeText(renumbered);
+        QCOMPARE(box.Text(), renumbered);
+        QCOMPARE(kindsInView(), coloured);
+        box.undo();
+        QCOMPARE(box.Text(), text);
+        QCOMPARE(kindsInView(), coloured);
+        QVERIFY(!box.isUndoAvailable());
+        box.redo();
+        QCOMPARE(box.Text(), renumbered);
+        QCOMPARE(kindsInView(), coloured);
     }
 
     // A jump to the end of a long program colours the lines in view, not those passed over; they
