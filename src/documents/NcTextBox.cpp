@@ -263,24 +263,35 @@ NcTextBox::NcTextBox(QWidget* parent)
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &NcTextBox::caretMoved);
     releaseMenuKeys();
     updateLineNumberMargin();
-    showCurrentLine();
+    followPalette();
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
         if (!m_matchText.isEmpty() && (updated & (SC_UPDATE_CONTENT | SC_UPDATE_V_SCROLL)))
             markVisibleMatches();
     });
 }
 
-void NcTextBox::showCurrentLine()
+void NcTextBox::followPalette()
 {
-    // A tint of the selection colour over the base, readable on a light and on a dark palette.
-    const QColor base = palette().color(QPalette::Base);
-    const QColor tint = palette().color(QPalette::Highlight);
-    const auto mix = [](int b, int t) { return (b * 7 + t) / 8; };
+    // A colour of `weight` parts b to one part t.
+    const auto mix = [](const QColor& b, const QColor& t, int weight) {
+        const auto part = [weight](int x, int y) { return (x * weight + y) / (weight + 1); };
+        return QColor(part(b.red(), t.red()), part(b.green(), t.green()), part(b.blue(), t.blue()));
+    };
+    const QPalette& colours = palette();
+    const QColor base = colours.color(QPalette::Base);
+    const bool dark = base.lightness() < 128;
+    // The current line: a tint of the selection colour over the base, stronger on a dark base,
+    // where an eighth would not be seen.
     setCaretLineVisible(true);
     // Each window of a tiled set keeps showing where its caret is.
     SendScintilla(SCI_SETCARETLINEVISIBLEALWAYS, 1L);
-    setCaretLineBackgroundColor(QColor(mix(base.red(), tint.red()), mix(base.green(), tint.green()),
-        mix(base.blue(), tint.blue())));
+    setCaretLineBackgroundColor(mix(base, colours.color(QPalette::Highlight), dark ? 2 : 7));
+    setCaretForegroundColor(colours.color(QPalette::Text));
+    // The line numbers on the window's ground, in the text colour softened towards it: light on
+    // a dark palette, dark on a light one, as the words are coloured.
+    const QColor ground = colours.color(QPalette::Window);
+    setMarginsBackgroundColor(ground);
+    setMarginsForegroundColor(mix(colours.color(QPalette::Text), ground, 2));
     const unsigned long indicator = kMatchIndicator;
     SendScintilla(SCI_INDICSETSTYLE, indicator, static_cast<long>(INDIC_ROUNDBOX));
     SendScintilla(SCI_INDICSETFORE, indicator, QColor(255, 170, 0));
@@ -349,6 +360,14 @@ void NcTextBox::releaseMenuKeys()
 
 bool NcTextBox::event(QEvent* e)
 {
+    if (e->type() == QEvent::PaletteChange) {
+        // A new desktop theme: the colours of the words, the margin and the current line follow.
+        if (lexer()) {
+            setColouring(false);
+            setColouring(true);
+        }
+        followPalette();
+    }
     if (e->type() == QEvent::ShortcutOverride) {
         const auto* ke = static_cast<QKeyEvent*>(e);
         if (menuKeys().contains(sequenceOf(ke))) {
@@ -540,6 +559,7 @@ void NcTextBox::setColouring(bool on)
     setLexer(on ? new NcLexer(palette(), shown, this) : nullptr);
     delete old;
     setScreenFont(shown);
+    followPalette();
 }
 
 QString NcTextBox::Text() const

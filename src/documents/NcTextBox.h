@@ -84,7 +84,8 @@ private:
     qint64 indexOf(long bytePos) const;
     void releaseMenuKeys();
     void updateLineNumberMargin();
-    void showCurrentLine();
+    // The current line, the caret, the line numbers and the match marks in the palette's colours.
+    void followPalette();
     void markVisibleMatches();
 
     bool m_forcedChanged = false;

@@ -133,6 +133,38 @@ private slots:
         QCOMPARE(kindsInView(), coloured);
     }
 
+    // On a dark palette the line numbers are light on a dark ground, as the words are; a new
+    // palette while the program is open turns the margin and the words with it.
+    void marginAndWordsFollowThePalette()
+    {
+        NcTextBox box;
+        box.setColouring(true);
+        box.loadText(u"N0010 G00 X86\r\n"_qs);
+        const auto lightness = [&box](int message, long style) {
+            const long bgr = box.SendScintilla(message, style);
+            return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff).lightness();
+        };
+        const auto shown = [&] {
+            using S = QsciScintilla;
+            return QList<bool> {lightness(S::SCI_STYLEGETBACK, S::STYLE_LINENUMBER) < 128,
+                lightness(S::SCI_STYLEGETFORE, S::STYLE_LINENUMBER) < 128,
+                lightness(S::SCI_STYLEGETBACK, long(NcStyle::GCode)) < 128,
+                lightness(S::SCI_STYLEGETFORE, long(NcStyle::GCode)) < 128};
+        };
+        QPalette dark = box.palette();
+        for (auto [role, colour] :
+            {std::pair {QPalette::Window, QColor(45, 45, 48)}, {QPalette::Base, QColor(30, 30, 30)},
+                {QPalette::Text, QColor(220, 220, 220)}, {QPalette::Button, QColor(45, 45, 48)}})
+            dark.setColor(role, colour);
+        const QPalette light = box.palette();
+        QCOMPARE(shown(), (QList {false, true, false, true}));
+        box.setPalette(dark);
+        QCOMPARE(shown(), (QList {true, false, true, false}));
+        box.setPalette(light);
+        QCOMPARE(shown(), (QList {false, true, false, true}));
+        QCOMPARE(box.Text(), u"N0010 G00 X86\r\n"_qs);
+    }
+
     // A jump to the end of a long program colours the lines in view, not those passed over; they
     // are coloured once scrolled into view, and the text is left as it was.
     void colouringFollowsTheView()
