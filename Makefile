@@ -59,7 +59,7 @@ sanitize: deps
 FUZZ_BUILD    ?= build-fuzz
 FUZZ_SECONDS  ?= 120
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-FUZZ_TARGETS  := FuzzNumbers FuzzGenerators
+FUZZ_TARGETS  := FuzzNumbers FuzzGenerators FuzzTextChanges
 
 fuzz: deps
 	$(call install_missing,$(FUZZ_PACKAGES))

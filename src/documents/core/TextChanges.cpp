@@ -22,6 +22,15 @@ qsizetype lineEnd(QByteArrayView text, qsizetype from)
     return lf < 0 ? text.size() : lf + 1;
 }
 
+// p moved back to a character's start, and not between CR and LF.
+qsizetype pieceEnd(QByteArrayView text, qsizetype p)
+{
+    while (p > 0 && p < text.size()
+        && (isContinuation(text[p]) || (text[p - 1] == '\r' && text[p] == '\n')))
+        --p;
+    return p;
+}
+
 qsizetype countLines(QByteArrayView text)
 {
     return text.count('\n') + (text.isEmpty() || text.back() == '\n' ? 0 : 1);
@@ -71,10 +80,12 @@ QList<TextChange> ChangedSpans(QByteArrayView before, QByteArrayView after)
     while (
         tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
         ++tail;
-    while (head > 0 && before[head - 1] != '\n')
+    const auto lineStart
+        = [](QByteArrayView text, qsizetype p) { return p == 0 || text[p - 1] == '\n'; };
+    while (!lineStart(before, head))
         --head;
     while (tail > 0
-        && (before[before.size() - tail - 1] != '\n' || after[after.size() - tail - 1] != '\n'))
+        && (!lineStart(before, before.size() - tail) || !lineStart(after, after.size() - tail)))
         --tail;
     const QByteArrayView oldMiddle = before.sliced(head, before.size() - tail - head);
     const QByteArrayView newMiddle = after.sliced(head, after.size() - tail - head);
@@ -86,7 +97,18 @@ QList<TextChange> ChangedSpans(QByteArrayView before, QByteArrayView after)
             spans.append(c);
     };
     if (countLines(oldMiddle) != countLines(newMiddle)) {
-        add({0, oldMiddle.size(), 0, newMiddle.size()});
+        // The lines do not pair up: the middle is replaced as a whole, in pieces of about
+        // kLongestSpan, each old piece by the new piece at the same share of the middle.
+        const qsizetype pieces = std::max<qsizetype>(
+            1, (std::max(oldMiddle.size(), newMiddle.size()) + kLongestSpan - 1) / kLongestSpan);
+        qsizetype o = 0, n = 0;
+        for (qsizetype i = 1; i <= pieces; ++i) {
+            const qsizetype oe = pieceEnd(oldMiddle, oldMiddle.size() * i / pieces);
+            const qsizetype ne = pieceEnd(newMiddle, newMiddle.size() * i / pieces);
+            add({o, oe - o, n, ne - n});
+            o = oe;
+            n = ne;
+        }
         return spans;
     }
     // Line by line; a run of changed lines grows over unchanged stretches shorter than kJoinGap.
