@@ -613,6 +613,9 @@ void NcTextBox::loadUtf8(QByteArrayView bytes)
     SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
     SendScintilla(SCI_CLEARALL);
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    // Room for the first edits: without it the first key makes the editor move the text and its
+    // styles to blocks a sixth larger than the program.
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(bytes.size() + 64 * 1024));
     SendScintilla(SCI_SETUNDOCOLLECTION, 1L);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0L);
