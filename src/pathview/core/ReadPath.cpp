@@ -124,6 +124,7 @@ struct RotatingCycle
     int code = 0; // 0: none
     int line = 0;
     double k = 0, i = 0, d = 0, feed = 0;
+    Point at; // the position of the last hole: X for work on the face, Z on the circumference
     bool hasK = false, hasI = false;
 };
 
@@ -170,6 +171,8 @@ private:
     Point captureSaved;
     int captureMotion = 0;
     RotatingCycle rotating;
+    bool milling = false; // G138: moves in the milling frame (X, Y, Z of the inclined plane)
+    Point shift; // G174 SX, SZ
 
     // Graphic data.
     struct Value
@@ -390,6 +393,10 @@ void Reader::readLine(QStringView raw, int number)
     qsizetype e = p;
     while (e < s.size() && isLetter(s[e]))
         ++e;
+    if (sameName(s.mid(p, e - p), u"IF") || sameName(s.mid(p, e - p), u"GOTO")) {
+        fail(QStringLiteral("%1 jump not followed").arg(s.mid(p, e - p)));
+        return;
+    }
     qsizetype v = e;
     while (v < s.size() && (isLetter(s[v]) || isDigit(s[v])))
         ++v;
@@ -729,7 +736,15 @@ bool isKnownNoMove(int g)
     case 97: // fixed speed
     case 110: // G96 for a turret
     case 111:
+    case 17: // XY plane
+    case 19: // YZ plane
+    case 52: // B axis
+    case 126: // inclined plane off
     case 127: // inclined plane
+    case 136: // milling mode off
+    case 138: // milling mode
+    case 174: // zero shift of the milling mode
+    case 175: // zero shift off
     case 140: // spindle select
     case 141:
     case 142:
@@ -818,7 +833,7 @@ void Reader::handleWords(QStringView seqName)
 
     const Word *x = nullptr, *z = nullptr, *a = nullptr, *r = nullptr, *i = nullptr, *k = nullptr,
                *f = nullptr, *s = nullptr, *d = nullptr, *h = nullptr, *u = nullptr, *w = nullptr,
-               *fExpr = nullptr;
+               *c = nullptr, *fExpr = nullptr;
     bool others = false; // L, Q, E, P, Y, B, SA=, E= ...: words of cycles and the other axes
     QList<const Word*> tools;
     for (const Word& word : std::as_const(words)) {
@@ -868,6 +883,7 @@ void Reader::handleWords(QStringView seqName)
                 w = &word;
                 break;
             case u'C': // the C axis turns the work: no move in the plane
+                c = &word;
                 break;
             case u'T':
                 tools.append(&word);
@@ -880,7 +896,7 @@ void Reader::handleWords(QStringView seqName)
                 others = true;
                 break;
             case u'Y':
-                if (!cycle && !rotating.code) {
+                if (!milling) {
                     fail(QStringLiteral("Y axis not drawn"));
                     return;
                 }
@@ -898,7 +914,7 @@ void Reader::handleWords(QStringView seqName)
             }
         } else if (sameName(n, u"OG") || sameName(n, u"MT") || sameName(n, u"HP")
             || sameName(n, u"SA") || sameName(n, u"PW") || sameName(n, u"E") || sameName(n, u"SX")
-            || sameName(n, u"SZ")) {
+            || sameName(n, u"SZ") || sameName(n, u"BA")) {
             others = true;
         } else if (sameName(n, u"NAP")) {
             if (cycle != 85 && cycle != 87) {
@@ -922,6 +938,25 @@ void Reader::handleWords(QStringView seqName)
             return;
         }
     }
+    for (const Word& g : std::as_const(words)) {
+        if (upper(g.name[0]) == u'G' && g.name.size() == 1 && g.value == 138)
+            milling = true;
+        if (upper(g.name[0]) == u'G' && g.name.size() == 1 && g.value == 136)
+            milling = false;
+        if (upper(g.name[0]) == u'G' && g.name.size() == 1 && g.value == 174) {
+            const Word* sx = find(words, u"SX");
+            const Word* sz = find(words, u"SZ");
+            shift = {sz && sz->number ? sz->value : 0, sx && sx->number ? sx->value / 2 : 0};
+        }
+        if (upper(g.name[0]) == u'G' && g.name.size() == 1 && g.value == 127 && !capturing) {
+            // The inclined-plane work is marked at the origin of its frame.
+            addElement(MoveKind::RotatingTool, {QPointF(shift.z, shift.r)});
+        }
+    }
+    if (milling && (x || z || find(words, u"Y") || cycle || newMotion >= 0)) {
+        fail(QStringLiteral("move in the milling frame (G138) not drawn"));
+        return;
+    }
     if (home) {
         fail(QStringLiteral("return to a stored home position not drawn"));
         pos = {settings.homeZ, settings.homeX / 2};
@@ -931,8 +966,7 @@ void Reader::handleWords(QStringView seqName)
         fail(QStringLiteral("G50 with X or Z not drawn"));
         return;
     }
-    if ((u || w) && cycle != 85 && cycle != 87 && cycle != 73 && cycle != 74 && cycle != 71
-        && cycle != 72) {
+    if ((u || w) && !cycle) {
         fail(QStringLiteral("%1 word outside a cycle").arg(QChar(u ? u'U' : u'W')));
         return;
     }
@@ -1148,6 +1182,16 @@ void Reader::handleWords(QStringView seqName)
         }
     }
 
+    if (rotating.code && newMotion < 0 && (x || z || c)) {
+        // A new position of the rotating-tool cycle in force.
+        Point at = rotating.at;
+        if (x)
+            at.r = x->value / 2;
+        if (z)
+            at.z = z->value;
+        rotatingCycle(at);
+        return;
+    }
     if (newMotion >= 0)
         motion = newMotion;
     if (!x && !z) {
@@ -1155,16 +1199,6 @@ void Reader::handleWords(QStringView seqName)
             fail(QStringLiteral("angle A without X or Z"));
         else if (r && !s)
             fail(QStringLiteral("R without an arc end"));
-        return;
-    }
-    if (rotating.code && newMotion < 0) {
-        // A new position of the rotating-tool cycle in force.
-        Point at = pos;
-        if (x)
-            at.r = x->value / 2;
-        if (z)
-            at.z = z->value;
-        rotatingCycle(at);
         return;
     }
     Point target;
@@ -1306,6 +1340,7 @@ void Reader::thread(bool face, double x, double z, double h, double d, double le
 void Reader::rotatingCycle(Point at)
 {
     const Point start = pos;
+    rotating.at = at;
     const int g = rotating.code;
     const bool tap = g == 178 || g == 179 || g == 184;
     const bool axial = rotating.hasK;
