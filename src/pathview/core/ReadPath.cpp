@@ -979,7 +979,7 @@ void Reader::handleWords(QStringView seqName)
     // Tool calls: T0505 (tool, offset) or T050505 (offset, tool, nose), TL= likewise; TG=n.
     for (const Word* t : std::as_const(tools)) {
         if (!t->number || t->value < 0 || t->value != std::floor(t->value)) {
-            fail(QStringLiteral("tool word %1%2 not understood")
+            fail(QStringLiteral("tool word %1%2%3 not understood")
                      .arg(t->name, t->name.size() > 1 ? u"=" : u"")
                      .arg(t->text));
             return;
