@@ -1496,6 +1496,8 @@ void Reader::lapFinish(const Shape& shape)
                 move(m.kind, {m.points[j].x(), m.points[j].y()}, m.feed);
         }
     }
+    // Back to the start point along Z first, clear of the finished shape, then in X.
+    move(Seg::Rapid, {start.z, pos.r});
     move(Seg::Rapid, start);
 }
 
