@@ -158,7 +158,6 @@ private:
     double toolSpeed = 0; // SB, the rotating tool's speed
     int tool = -1;
     QHash<QString, int> toolIndex;
-    bool graphicData = false; // inside the graphic-data sub-program
     int lineNo = 0;
     bool lineFailed = false;
 
@@ -213,7 +212,7 @@ private:
         QList<QPointF>& points, double& length);
 
     void drill(double depthZ, double approachK, double peck, bool hasApproach);
-    void groove(bool face, double endX, double endZ, double peck, double step);
+    void groove(bool face, double endX, double endZ, double step);
     void thread(bool face, double x, double z, double h, double d, double pitch);
     void lapRough(const Shape& shape);
     void lapFinish(const Shape& shape);
@@ -377,7 +376,7 @@ void Reader::readLine(QStringView raw, int number)
         while (p < s.size() && isBlank(s[p]))
             ++p;
     } else if (upper(s[p]) == u'O' && p + 1 < s.size() && isLetter(s[p + 1])) {
-        // A program name: OUGC opens the graphic data of the blank and chuck.
+        // A program name (OUGC: the graphic data of the blank and chuck) moves nothing.
         qsizetype e = p;
         while (e < s.size() && (isLetter(s[e]) || isDigit(s[e])))
             ++e;
@@ -386,7 +385,6 @@ void Reader::readLine(QStringView raw, int number)
                 handleWords({});
             return;
         }
-        graphicData = sameName(s.mid(p, e - p), u"OUGC");
         return;
     }
     // A keyword (CALL, PS, DEF, ...) rather than words.
@@ -427,7 +425,6 @@ void Reader::handleKeywordLine(QStringView s, qsizetype from, QStringView keywor
         return;
     }
     if (sameName(keyword, u"RTS")) {
-        graphicData = false;
         return;
     }
     static const char16_t* const understood[]
@@ -834,7 +831,6 @@ void Reader::handleWords(QStringView seqName)
     const Word *x = nullptr, *z = nullptr, *a = nullptr, *r = nullptr, *i = nullptr, *k = nullptr,
                *f = nullptr, *s = nullptr, *d = nullptr, *h = nullptr, *u = nullptr, *w = nullptr,
                *c = nullptr, *fExpr = nullptr;
-    bool others = false; // L, Q, E, P, Y, B, SA=, E= ...: words of cycles and the other axes
     QList<const Word*> tools;
     for (const Word& word : std::as_const(words)) {
         const QStringView n = word.name;
@@ -892,8 +888,7 @@ void Reader::handleWords(QStringView seqName)
             case u'Q':
             case u'E':
             case u'P':
-            case u'B':
-                others = true;
+            case u'B': // words of the cycles and of the B axis
                 break;
             case u'Y':
                 if (!milling) {
@@ -915,20 +910,17 @@ void Reader::handleWords(QStringView seqName)
         } else if (sameName(n, u"OG") || sameName(n, u"MT") || sameName(n, u"HP")
             || sameName(n, u"SA") || sameName(n, u"PW") || sameName(n, u"E") || sameName(n, u"SX")
             || sameName(n, u"SZ") || sameName(n, u"BA")) {
-            others = true;
+            // offset group, ATC, home, thread, torque, zero shift and B axis words: no move
         } else if (sameName(n, u"NAP")) {
             if (cycle != 85 && cycle != 87) {
                 fail(QStringLiteral("NAP outside G85 or G87"));
                 return;
             }
-        } else if (upper(n[0]) == u'V') {
-            others = true; // variables
-        } else {
+        } else if (upper(n[0]) != u'V') { // variables move nothing
             fail(QStringLiteral("unknown word %1").arg(n));
             return;
         }
     }
-    Q_UNUSED(others);
     double feedValue = feed;
     if (fExpr) {
         const Word* sbWord = find(words, u"SB");
@@ -1107,7 +1099,7 @@ void Reader::handleWords(QStringView seqName)
                     fail(QStringLiteral("G74 groove without X"));
                     return;
                 }
-                groove(true, x->value, z->value, d ? d->value : 0, i->value);
+                groove(true, x->value, z->value, i->value);
             } else {
                 if (x && x->value / 2 != pos.r)
                     move(Seg::Rapid, {pos.z, x->value / 2});
@@ -1119,7 +1111,7 @@ void Reader::handleWords(QStringView seqName)
                 fail(QStringLiteral("G73 without X, Z and K"));
                 return;
             }
-            groove(false, x->value, z->value, d ? d->value : 0, k->value);
+            groove(false, x->value, z->value, k->value);
             return;
         case 71:
         case 72:
@@ -1251,9 +1243,8 @@ void Reader::drill(double depthZ, double approachK, double peck, bool hasApproac
 // A groove cut by plunges: a face groove (G74) plunges in Z and steps in X, an outside or inside
 // groove (G73) plunges in X and steps in Z. Each plunge feeds to the bottom and returns; the step
 // (I or K) moves the next plunge toward the end point, the last plunge lands on it.
-void Reader::groove(bool face, double endX, double endZ, double peck, double step)
+void Reader::groove(bool face, double endX, double endZ, double step)
 {
-    Q_UNUSED(peck);
     const Point start = pos;
     const double endR = endX / 2;
     // along: the plunging axis; across: the stepping axis.
@@ -1340,19 +1331,12 @@ void Reader::thread(bool face, double x, double z, double h, double d, double le
 void Reader::rotatingCycle(Point at)
 {
     const Point start = pos;
-    rotating.at = at;
     const int g = rotating.code;
     const bool tap = g == 178 || g == 179 || g == 184;
     const bool axial = rotating.hasK;
-    Point begin = start, bottom = at;
-    if (axial) {
-        begin = {start.z - rotating.k, at.r};
-        move(Seg::Rapid, {start.z, at.r});
-    } else {
-        begin = {at.z, start.r - rotating.i / 2};
-        move(Seg::Rapid, {at.z, start.r});
-    }
-    move(Seg::Rapid, begin);
+    const Point begin
+        = axial ? Point {start.z - rotating.k, at.r} : Point {at.z, start.r - rotating.i / 2};
+    const Point bottom = at;
     const double total = std::hypot(bottom.z - begin.z, bottom.r - begin.r);
     const double peck = g == 183 ? rotating.d : 0;
     const int pecks = peck > 0 ? int(std::ceil(total / peck - 1e-9)) : 1;
@@ -1360,6 +1344,9 @@ void Reader::rotatingCycle(Point at)
         fail(QStringLiteral("too many pecks"));
         return;
     }
+    rotating.at = at;
+    move(Seg::Rapid, axial ? Point {start.z, at.r} : Point {at.z, start.r});
+    move(Seg::Rapid, begin);
     for (int n = 1; n <= pecks; ++n) {
         const double t = total > 0 ? std::min(1.0, n * peck / total) : 1;
         const Point reach = peck > 0
