@@ -83,10 +83,16 @@ bool readNumber(QStringView s, qsizetype& pos, double& value, int* digits = null
 struct Word
 {
     QStringView name;
+    QStringView index; // of a variable: VTLD[5]
     QStringView text; // the value as written
     double value = 0;
     bool number = false; // the text is one plain number
 };
+
+QString twoDigits(int n)
+{
+    return QString::number(n).rightJustified(2, u'0');
+}
 
 struct Point
 {
@@ -180,6 +186,7 @@ private:
         double v = 0;
         int line = 0;
     };
+    QHash<QString, double> toolDiameter; // by tool name, from the tool data
     Value chuckX, chuckZ, jawPlan, jawLength, tsHole, tsDia, tsLength, workRight;
     double blankDia = 0;
 
@@ -294,8 +301,10 @@ bool Reader::parseWords(QStringView s, qsizetype p)
         Word w;
         w.name = s.mid(start, p - start);
         if (p < s.size() && s[p] == u'[') {
+            const qsizetype from = p + 1;
             while (p < s.size() && s[p] != u']')
                 ++p;
+            w.index = s.mid(from, p - from);
             if (p < s.size())
                 ++p;
             if (p >= s.size() || s[p] != u'=')
@@ -628,11 +637,6 @@ void Reader::callTool(const QString& name)
         addSeconds(settings.toolChangeSeconds);
 }
 
-QString twoDigits(int n)
-{
-    return QString::number(n).rightJustified(2, u'0');
-}
-
 bool Reader::linearTarget(const Word* x, const Word* z, const Word* a, Point& to)
 {
     to = pos;
@@ -782,6 +786,17 @@ void Reader::handleWords(QStringView seqName)
                 v = &workRight;
             if (v && w.number)
                 *v = {true, w.value, lineNo};
+            // The drill's diameter from the tool data: VTLD[5] of T05 or TL=05, VGRD[5] of TG=5.
+            bool indexed = false;
+            const int index = w.index.toInt(&indexed);
+            if (w.number && indexed && index >= 0 && index < 100) {
+                if (sameName(w.name, u"VTLD")) {
+                    toolDiameter.insert(QStringLiteral("T") + twoDigits(index), w.value);
+                    toolDiameter.insert(QStringLiteral("TL=") + twoDigits(index), w.value);
+                } else if (sameName(w.name, u"VGRD")) {
+                    toolDiameter.insert(QStringLiteral("TG=") + QString::number(index), w.value);
+                }
+            }
         }
         return; // tool data and other variables: nothing to draw
     }
@@ -1236,8 +1251,14 @@ void Reader::drill(double depthZ, double approachK, double peck, bool hasApproac
             move(Seg::Rapid, {at, pos.r});
         }
     }
+    const double bottom = pos.z;
     move(Seg::Rapid, {z0, pos.r});
     move(Seg::Rapid, start);
+    // The hole itself when the tool data give the drill's diameter.
+    const double d = tool >= 0 ? toolDiameter.value(result.tools[tool].name, 0) : 0;
+    if (d > 0 && !capturing)
+        result.elements.append({MoveKind::Region, lineNo, tool,
+            {{z0, start.r}, {z0, start.r + d / 2}, {bottom, start.r + d / 2}, {bottom, start.r}}});
 }
 
 // A groove cut by plunges: a face groove (G74) plunges in Z and steps in X, an outside or inside
