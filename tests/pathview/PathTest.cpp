@@ -70,7 +70,7 @@ QList<Case> readCases(const QString& file)
             cases.append(c);
             part = Outside;
         } else if (part == Summary && !line.startsWith(u"element") && !line.startsWith(u"stock ")
-            && !line.startsWith(u"notdrawn ")) {
+            && !line.startsWith(u"notdrawn ") && !line.startsWith(u"points ")) {
             c.summary += line + u'\n';
         } else {
             part = Checks;
@@ -157,6 +157,13 @@ void checkCase(const Case& c, const PathResult& r)
                     || (e.line == line && kind == QLatin1String(kKinds[int(e.kind)])
                         && tool == toolName(r, e.tool) && pointsMatch(e.points, w));
             QVERIFY2(found, qPrintable(check + QStringLiteral("\nnot among\n") + describe(r)));
+        } else if (what == u"points") {
+            const int line = w[0].toInt() - 1;
+            qsizetype count = 0;
+            for (const PathElement& e : r.elements)
+                if (e.line == line)
+                    count += e.points.size();
+            QVERIFY2(count == w[1].toInt(), qPrintable(check + u'\n' + describe(r)));
         } else if (what == u"stock") {
             const int line = w.takeFirst().toInt() - 1;
             const QString kind = w.takeFirst();

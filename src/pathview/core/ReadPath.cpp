@@ -14,7 +14,10 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kLimit = 1e7; // larger numbers are no machine's coordinates or feeds
 constexpr int kMaxPasses = 2000; // a cycle implying more passes is not drawn
-constexpr double kArcStep = kPi / 72; // arcs are flattened in steps of 2.5 degrees
+// Arcs are flattened into chords that stray at most 0.01 mm from the arc, in steps of 2.5 to 30
+// degrees.
+constexpr double kArcTolerance = 0.01;
+constexpr double kArcMinStep = kPi / 72, kArcMaxStep = kPi / 6;
 
 bool isLetter(QChar c)
 {
@@ -451,7 +454,7 @@ void Reader::readStock(QStringView s)
     while (p < s.size() && isBlank(s[p]))
         ++p;
     if (!(s.mid(p).startsWith(u"RC,", Qt::CaseInsensitive))) {
-        fail(QStringLiteral("shape PS%1 not drawn").arg(s.mid(p, 3)));
+        fail(QStringLiteral("shape PS %1 not drawn").arg(s.mid(p).left(2)));
         return;
     }
     p += 3;
@@ -703,11 +706,14 @@ bool Reader::arcPoints(bool cw, Point to, const Word* rw, const Word* iw, const 
         sweep += 2 * kPi;
     if (sweep > 2 * kPi)
         sweep -= 2 * kPi;
-    const int n = std::max(1, int(std::ceil(sweep / kArcStep)));
+    const double radius = (r0 + r1) / 2;
+    const double step = radius > kArcTolerance
+        ? std::clamp(2 * std::acos(1 - kArcTolerance / radius), kArcMinStep, kArcMaxStep)
+        : kArcMaxStep;
+    const int n = std::max(1, int(std::ceil(sweep / step - 1e-9)));
     points.clear();
     points.reserve(n + 1);
     points.append(QPointF(a.z, a.r));
-    const double radius = (r0 + r1) / 2;
     for (int i = 1; i < n; ++i) {
         const double t = a0 + (cw ? -1 : 1) * sweep * i / n;
         points.append(QPointF(cz + radius * std::cos(t), cr + radius * std::sin(t)));
@@ -1439,7 +1445,7 @@ void Reader::lapRough(const Shape& shape)
         return;
     }
     const int passes = depth > 0 ? int(std::ceil(depth / lap.d - 1e-9)) : 0;
-    if (passes > kMaxPasses) {
+    if (passes > kMaxPasses || double(passes) * shifted.size() > 1e7) {
         fail(QStringLiteral("too many passes"));
         return;
     }
