@@ -128,11 +128,35 @@ struct PendingLap
     Point start;
 };
 
+// Pecks of a drilling cycle: the first D deep, the next ones L (or D again without L); none
+// without D.
+struct Pecks
+{
+    double first = 0, next = 0;
+
+    int count(double total) const
+    {
+        if (first <= 0 || total <= first)
+            return 1;
+        const double step = next > 0 ? next : first;
+        return 1 + int(std::min(1e9, std::ceil((total - first) / step - 1e-9)));
+    }
+    double reach(int n, double total) const
+    {
+        if (first <= 0)
+            return total;
+        return std::min(total, first + (n - 1) * (next > 0 ? next : first));
+    }
+};
+
 struct RotatingCycle
 {
     int code = 0; // 0: none
     int line = 0;
-    double k = 0, i = 0, d = 0, feed = 0;
+    double k = 0, i = 0, feed = 0;
+    double dwell = 0; // E of the drilling cycles, seconds at the bottom
+    int holes = 1; // Q
+    Pecks pecks;
     Point at; // the position of the last hole: X for work on the face, Z on the circumference
     bool hasK = false, hasI = false;
 };
@@ -221,7 +245,7 @@ private:
     bool arcPoints(bool clockwise, Point to, const Word* r, const Word* i, const Word* k,
         QList<QPointF>& points, double& length);
 
-    void drill(double depthZ, double approachK, double peck, bool hasApproach);
+    void drill(double depthZ, double approachK, Pecks pecks, bool hasApproach);
     void groove(bool face, double endX, double endZ, double step);
     void thread(bool face, double x, double z, double h, double d, double pitch);
     void lapRough(const Shape& shape);
@@ -851,7 +875,7 @@ void Reader::handleWords(QStringView seqName)
 
     const Word *x = nullptr, *z = nullptr, *a = nullptr, *r = nullptr, *i = nullptr, *k = nullptr,
                *f = nullptr, *s = nullptr, *d = nullptr, *h = nullptr, *u = nullptr, *w = nullptr,
-               *c = nullptr, *fExpr = nullptr;
+               *c = nullptr, *l = nullptr, *q = nullptr, *e = nullptr, *fExpr = nullptr;
     QList<const Word*> tools;
     for (const Word& word : std::as_const(words)) {
         const QStringView n = word.name;
@@ -906,8 +930,14 @@ void Reader::handleWords(QStringView seqName)
                 tools.append(&word);
                 break;
             case u'L':
+                l = &word;
+                break;
             case u'Q':
+                q = &word;
+                break;
             case u'E':
+                e = &word;
+                break;
             case u'P':
             case u'B': // words of the cycles and of the B axis
                 break;
@@ -1124,7 +1154,8 @@ void Reader::handleWords(QStringView seqName)
             } else {
                 if (x && x->value / 2 != pos.r)
                     move(Seg::Rapid, {pos.z, x->value / 2});
-                drill(z->value, k ? k->value : 0, d ? d->value : 0, k != nullptr);
+                drill(
+                    z->value, k ? k->value : 0, {d ? d->value : 0, l ? l->value : 0}, k != nullptr);
             }
             return;
         case 73:
@@ -1183,7 +1214,14 @@ void Reader::handleWords(QStringView seqName)
             rotating.hasI = i;
             rotating.k = k ? k->value : 0;
             rotating.i = i ? i->value : 0;
-            rotating.d = d ? d->value : 0;
+            rotating.pecks = {d ? d->value : 0, l ? l->value : 0};
+            rotating.dwell = (cycle >= 181 && cycle <= 183) && e ? std::max(0.0, e->value) : 0;
+            if (q && (q->value < 1 || q->value > 360 || q->value != std::floor(q->value))) {
+                rotating.code = 0;
+                fail(QStringLiteral("Q%1 is no count of holes").arg(q->text));
+                return;
+            }
+            rotating.holes = q ? int(q->value) : 1;
             rotating.feed = feedValue;
             if (!x || !z || (!k && !i)) {
                 rotating.code = 0;
@@ -1236,22 +1274,21 @@ void Reader::handleWords(QStringView seqName)
 
 // A hole drilled on the centre line: rapid K toward the hole, feed in pecks of D back to the
 // start of the hole after each, to Z; back to where the cycle began.
-void Reader::drill(double depthZ, double approachK, double peck, bool hasApproach)
+void Reader::drill(double depthZ, double approachK, Pecks pecks, bool hasApproach)
 {
     const Point start = pos;
     const double z0 = hasApproach ? pos.z - approachK : pos.z;
     const double total = std::abs(z0 - depthZ);
     const double dir = depthZ < z0 ? -1 : 1;
-    const int pecks = peck > 0 ? int(std::ceil(total / peck - 1e-9)) : 1;
-    if (pecks > kMaxPasses) {
+    const int count = pecks.count(total);
+    if (count > kMaxPasses) {
         fail(QStringLiteral("too many pecks"));
         return;
     }
     move(Seg::Rapid, {z0, pos.r});
-    for (int n = 1; n <= std::max(1, pecks); ++n) {
-        const double reach = z0 + dir * std::min(total, peck > 0 ? n * peck : total);
-        move(Seg::Feed, {reach, pos.r});
-        if (n < pecks) {
+    for (int n = 1; n <= count; ++n) {
+        move(Seg::Feed, {z0 + dir * pecks.reach(n, total), pos.r});
+        if (n < count) {
             const double at = pos.z;
             move(Seg::Rapid, {z0, pos.r});
             move(Seg::Rapid, {at, pos.r});
@@ -1365,30 +1402,36 @@ void Reader::rotatingCycle(Point at)
         = axial ? Point {start.z - rotating.k, at.r} : Point {at.z, start.r - rotating.i / 2};
     const Point bottom = at;
     const double total = std::hypot(bottom.z - begin.z, bottom.r - begin.r);
-    const double peck = g == 183 ? rotating.d : 0;
-    const int pecks = peck > 0 ? int(std::ceil(total / peck - 1e-9)) : 1;
-    if (pecks > kMaxPasses) {
+    const Pecks pecks = g == 183 ? rotating.pecks : Pecks {};
+    const int count = pecks.count(total);
+    if (double(count) * rotating.holes > kMaxPasses) {
         fail(QStringLiteral("too many pecks"));
         return;
     }
     rotating.at = at;
     move(Seg::Rapid, axial ? Point {start.z, at.r} : Point {at.z, start.r});
     move(Seg::Rapid, begin);
-    for (int n = 1; n <= pecks; ++n) {
-        const double t = total > 0 ? std::min(1.0, n * peck / total) : 1;
-        const Point reach = peck > 0
-            ? Point {begin.z + (bottom.z - begin.z) * t, begin.r + (bottom.r - begin.r) * t}
-            : bottom;
-        move(Seg::Rotating, reach, rotating.feed);
-        if (n < pecks) {
-            move(Seg::Rapid, begin);
-            move(Seg::Rapid, reach);
+    auto along = [&](double distance) {
+        const double t = total > 0 ? distance / total : 1;
+        return Point {begin.z + (bottom.z - begin.z) * t, begin.r + (bottom.r - begin.r) * t};
+    };
+    // Q holes at the same place in this plane, the C axis turning between them.
+    for (int hole = 0; hole < rotating.holes; ++hole) {
+        for (int n = 1; n <= count; ++n) {
+            const Point reach = along(pecks.reach(n, total));
+            move(Seg::Rotating, reach, rotating.feed);
+            if (n < count) {
+                move(Seg::Rapid, begin);
+                move(Seg::Rapid, reach);
+            }
         }
+        if (!capturing)
+            addSeconds(rotating.dwell);
+        if (tap)
+            move(Seg::Rotating, begin, rotating.feed);
+        else
+            move(Seg::Rapid, begin);
     }
-    if (tap)
-        move(Seg::Rotating, begin, rotating.feed);
-    else
-        move(Seg::Rapid, begin);
     move(Seg::Rapid, axial ? Point {start.z, at.r} : Point {at.z, start.r});
 }
 
