@@ -247,7 +247,13 @@ private:
 
     void drill(double depthZ, double approachK, Pecks pecks, bool hasApproach);
     void groove(bool face, double endX, double endZ, double step);
-    void thread(bool face, double x, double z, double h, double d, double pitch);
+    struct ThreadWords
+    {
+        double lead = 0; // F
+        double allowance = 0; // U of G71, W of G72: the finishing pass
+        double starts = 1; // Q
+    };
+    void thread(bool face, double x, double z, double h, double d, const ThreadWords& more);
     void lapRough(const Shape& shape);
     void lapFinish(const Shape& shape);
     void rotatingCycle(Point at);
@@ -1171,7 +1177,9 @@ void Reader::handleWords(QStringView seqName)
                 fail(QStringLiteral("G%1 without X, Z, H, D and F").arg(cycle));
                 return;
             }
-            thread(cycle == 72, x->value, z->value, h->value, d->value, feedValue);
+            thread(cycle == 72, x->value, z->value, h->value, d->value,
+                {feedValue, cycle == 72 ? (w ? w->value : 0) : (u ? u->value : 0),
+                    q ? q->value : 1});
             return;
         case 85:
         case 87: {
@@ -1348,43 +1356,52 @@ void Reader::groove(bool face, double endX, double endZ, double step)
 // A thread cut in passes from the start point: G71 along Z to Z, G72 across the face to X. The
 // thread's root is at X (G71) or Z (G72), H its depth (on the diameter for G71), D the depth
 // added by each pass, the last pass at the full depth; F the lead.
-void Reader::thread(bool face, double x, double z, double h, double d, double lead)
+void Reader::thread(bool face, double x, double z, double h, double d, const ThreadWords& more)
 {
     const Point start = pos;
     if (h < 0 || d <= 0) {
         fail(QStringLiteral("thread without a depth"));
         return;
     }
-    const int passes = std::max(1, int(std::ceil(h / d - 1e-9)));
-    if (passes > kMaxPasses) {
+    if (more.starts < 1 || more.starts > 36 || more.starts != std::floor(more.starts)) {
+        fail(QStringLiteral("Q is no number of thread starts"));
+        return;
+    }
+    // The depths of the passes: D sqrt(n), each taking as much as the first, to the depth less
+    // the finishing allowance; then the allowance in one pass.
+    const double allowance = std::clamp(more.allowance, 0.0, h);
+    const double rough = h - allowance;
+    const double roughPasses = rough > 0 ? std::ceil((rough / d) * (rough / d) - 1e-9) : 0;
+    const double passes = std::max(1.0, roughPasses + (allowance > 0 ? 1 : 0));
+    if (passes * more.starts > kMaxPasses) {
         fail(QStringLiteral("too many thread passes"));
         return;
     }
+    auto depth = [&](int n) { return n <= roughPasses ? std::min(rough, d * std::sqrt(n)) : h; };
     QList<QPointF> contour;
-    if (!face) {
-        const double root = x / 2;
-        const double side = start.r >= root ? 1 : -1; // outside: the crest above the root
-        const double crest = root + side * h / 2;
-        for (int n = 1; n <= passes; ++n) {
-            const double r = crest - side * std::min(h, n * d) / 2;
-            move(Seg::Rapid, {start.z, r});
-            move(Seg::Feed, {z, r}, lead);
-            move(Seg::Rapid, {z, start.r});
+    const double side = face ? (start.z >= z ? 1 : -1) : (start.r >= x / 2 ? 1 : -1);
+    // G71: the crest above the root outside, below it inside; G72: in front of the root.
+    const double crest = face ? z + side * h : x / 2 + side * h / 2;
+    for (int thread = 0; thread < int(more.starts); ++thread) {
+        for (int n = 1; n <= int(passes); ++n) {
+            if (face) {
+                const double at = crest - side * depth(n);
+                move(Seg::Rapid, {at, start.r});
+                move(Seg::Feed, {at, x / 2}, more.lead);
+                move(Seg::Rapid, {start.z, x / 2});
+            } else {
+                const double at = crest - side * depth(n) / 2;
+                move(Seg::Rapid, {start.z, at});
+                move(Seg::Feed, {z, at}, more.lead);
+                move(Seg::Rapid, {z, start.r});
+            }
             move(Seg::Rapid, start);
         }
-        contour = {{start.z, crest}, {start.z, root}, {z, root}, {z, crest}};
-    } else {
-        const double side = start.z >= z ? 1 : -1;
-        const double crest = z + side * h;
-        for (int n = 1; n <= passes; ++n) {
-            const double zz = crest - side * std::min(h, n * d);
-            move(Seg::Rapid, {zz, start.r});
-            move(Seg::Feed, {zz, x / 2}, lead);
-            move(Seg::Rapid, {start.z, x / 2});
-            move(Seg::Rapid, start);
-        }
-        contour = {{crest, start.r}, {z, start.r}, {z, x / 2}, {crest, x / 2}};
     }
+    if (face)
+        contour = {{crest, start.r}, {z, start.r}, {z, x / 2}, {crest, x / 2}};
+    else
+        contour = {{start.z, crest}, {start.z, x / 2}, {z, x / 2}, {z, crest}};
     if (!capturing)
         result.elements.append({MoveKind::Contour, lineNo, tool, contour});
 }
