@@ -96,10 +96,11 @@ QString PathSvg(const PathResult& result)
         for (const QPointF& p : s.outline)
             extend(p);
     const double margin = std::max({5.0, (maxZ - minZ) * 0.05, (maxR - minR) * 0.05});
-    const double legend = 8.0 * (result.tools.size() + 1);
     const double x0 = minZ - margin, y0 = -maxR - margin;
-    const double width = maxZ - minZ + 2 * margin, height = maxR - minR + 2 * margin + legend;
-    const double unit = std::max(width, height) / 400; // a hairline in picture units
+    const double width = maxZ - minZ + 2 * margin;
+    const double unit = std::max(width, maxR - minR + 2 * margin) / 1500; // a hairline
+    const double lineHeight = 15 * unit; // of the legend
+    const double height = maxR - minR + 2 * margin + lineHeight * double(result.tools.size() + 1);
 
     QString svg;
     svg += QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
@@ -141,9 +142,9 @@ QString PathSvg(const PathResult& result)
                           "stroke=\"#000000\" stroke-width=\"%3\"/>\n")
                .arg(num(y0), num(-minR + margin), num(unit));
     svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"%3\">Z</text>\n")
-               .arg(num(x0 + width - 4 * unit * 4), num(-unit * 2), num(unit * 10));
+               .arg(num(x0 + width - unit * 20), num(-unit * 4), num(unit * 15));
     svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"%3\">X</text>\n")
-               .arg(num(unit * 2), num(y0 + unit * 10), num(unit * 10));
+               .arg(num(unit * 4), num(y0 + unit * 15), num(unit * 15));
 
     for (const PathElement& e : result.elements) {
         const QString colour = toolColour(e.tool);
@@ -191,13 +192,13 @@ QString PathSvg(const PathResult& result)
     }
 
     // The legend: one line per tool in its colour.
-    double y = -minR + margin + 8;
+    double y = -minR + margin + lineHeight;
     for (qsizetype t = 0; t < result.tools.size(); ++t) {
         QString name = result.tools[t].name.toHtmlEscaped();
-        svg += QStringLiteral("<text class=\"legend\" x=\"%1\" y=\"%2\" font-size=\"6\" "
-                              "fill=\"%3\">%4</text>\n")
-                   .arg(num(x0 + 2), num(y), toolColour(int(t)), name);
-        y += 8;
+        svg += QStringLiteral("<text class=\"legend\" x=\"%1\" y=\"%2\" font-size=\"%3\" "
+                              "fill=\"%4\">%5</text>\n")
+                   .arg(num(x0 + lineHeight / 2), num(y), num(12 * unit), toolColour(int(t)), name);
+        y += lineHeight;
     }
     svg += QStringLiteral("</svg>\n");
     return svg;
