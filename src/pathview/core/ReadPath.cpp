@@ -14,6 +14,7 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kLimit = 1e7; // larger numbers are no machine's coordinates or feeds
 constexpr int kMaxPasses = 2000; // a cycle implying more passes is not drawn
+constexpr double kSmallest = 1e-6; // smaller feeds, speeds and rates are none
 // Arcs are flattened into chords that stray at most 0.01 mm from the arc, in steps of 2.5 to 30
 // degrees.
 constexpr double kArcTolerance = 0.01;
@@ -232,7 +233,7 @@ private:
     void readStock(QStringView s);
     void handleWords(QStringView seqName);
 
-    double spindleFor(double diameter) const;
+    double speedLimitNow() const;
     double feedSeconds(Point a, Point b, double feedValue, Seg kind) const;
     void move(Seg kind, Point to, double feedValue = -1);
     void moveAlong(Seg kind, const QList<QPointF>& points, double length, double feedValue);
@@ -521,21 +522,6 @@ void Reader::readStock(QStringView s)
     result.stock.append(shape);
 }
 
-double Reader::spindleFor(double diameter) const
-{
-    double limit = settings.maxSpeed > 0 ? settings.maxSpeed : 1e9;
-    if (css) {
-        if (speedLimit > 0)
-            limit = std::min(limit, speedLimit);
-        if (surfaceSpeed <= 0)
-            return 0;
-        if (diameter <= 0)
-            return limit;
-        return std::min(limit, 1000 * surfaceSpeed / (kPi * diameter));
-    }
-    return std::min(limit, fixedSpeed);
-}
-
 // The mean of max(g(t), b) over t in [0, 1] for g linear from g0 to g1.
 double meanOfMax(double g0, double g1, double b)
 {
@@ -544,35 +530,42 @@ double meanOfMax(double g0, double g1, double b)
     if (g0 <= b && g1 <= b)
         return b;
     const double t = (b - g0) / (g1 - g0);
-    if (g0 < b) // below the floor until t
+    if (g0 < b) // at the floor until t
         return b * t + (1 - t) * (b + g1) / 2;
     return t * (g0 + b) / 2 + (1 - t) * b;
 }
 
+// The spindle's limit: the machine's maximum speed and G50 S; a limit under 1/min is none.
+double Reader::speedLimitNow() const
+{
+    double limit = settings.maxSpeed >= 1 ? settings.maxSpeed : 1e9;
+    if (speedLimit >= 1)
+        limit = std::min(limit, speedLimit);
+    return limit;
+}
+
 // Seconds to feed from a to b. Per revolution the time per millimetre is 1/(F n): with constant
 // surface speed n follows the diameter, so 1/n = max(pi D / (1000 V), 1 / limit) is integrated
-// along the move, D changing linearly.
+// along the move, D changing linearly. A feed, speed or surface speed too small to be meant adds
+// no time.
 double Reader::feedSeconds(Point a, Point b, double f, Seg kind) const
 {
     const double length = std::hypot(b.z - a.z, b.r - a.r);
-    if (length == 0 || f <= 0)
+    if (length == 0 || !(f >= kSmallest))
         return 0;
     if (perMinute)
         return length / f * 60;
     if (kind == Seg::Rotating)
-        return toolSpeed > 0 ? length / (f * toolSpeed) * 60 : 0;
+        return toolSpeed >= kSmallest ? length / (f * toolSpeed) * 60 : 0;
     if (!css) {
-        const double n = spindleFor(0);
-        return n > 0 ? length / (f * n) * 60 : 0;
+        const double n = std::min(speedLimitNow(), fixedSpeed);
+        return n >= kSmallest ? length / (f * n) * 60 : 0;
     }
-    if (surfaceSpeed <= 0)
+    if (!(surfaceSpeed >= kSmallest))
         return 0;
-    double limit = settings.maxSpeed > 0 ? settings.maxSpeed : 1e9;
-    if (speedLimit > 0)
-        limit = std::min(limit, speedLimit);
     const double k = kPi / (1000 * surfaceSpeed);
-    const double mean
-        = meanOfMax(k * std::abs(2 * a.r), k * std::abs(2 * b.r), 1 / limit); // minutes per rev
+    const double mean = meanOfMax(
+        k * std::abs(2 * a.r), k * std::abs(2 * b.r), 1 / speedLimitNow()); // minutes per rev
     return length / f * mean * 60;
 }
 
@@ -619,7 +612,7 @@ void Reader::move(Seg kind, Point to, double f)
         return;
     if (kind == Seg::Rapid) {
         addLength(true, length);
-        addSeconds(settings.rapidMmPerMin > 0 ? length / settings.rapidMmPerMin * 60 : 0);
+        addSeconds(settings.rapidMmPerMin >= kSmallest ? length / settings.rapidMmPerMin * 60 : 0);
     } else {
         addLength(false, length);
         addSeconds(feedSeconds(from, to, f < 0 ? feed : f, kind));
