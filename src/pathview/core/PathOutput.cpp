@@ -10,7 +10,8 @@ namespace {
 // Minutes without padding, seconds with two digits and one decimal, to the nearest 0.1 s.
 QString timeText(double seconds)
 {
-    const long long tenths = std::llround(std::max(0.0, seconds) * 10);
+    // Beyond a hundred million years the figure says nothing more; it stays a whole number.
+    const long long tenths = std::llround(std::clamp(seconds, 0.0, 3e15) * 10);
     return QStringLiteral("%1:%2.%3")
         .arg(tenths / 600)
         .arg(tenths % 600 / 10, 2, 10, QLatin1Char('0'))
@@ -19,7 +20,7 @@ QString timeText(double seconds)
 
 QString lengthText(double mm)
 {
-    const long long tenths = std::llround(mm * 10);
+    const long long tenths = std::llround(std::clamp(mm, 0.0, 1e15) * 10);
     return QStringLiteral("%1.%2").arg(tenths / 10).arg(std::abs(tenths % 10));
 }
 
