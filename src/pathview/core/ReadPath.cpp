@@ -231,7 +231,12 @@ private:
     bool parseWords(QStringView s, qsizetype from);
     void handleKeywordLine(QStringView s, qsizetype from, QStringView keyword);
     void readStock(QStringView s);
+    struct LineWords;
+    struct GCodes;
     void handleWords(QStringView seqName);
+    void readVariables();
+    bool readGCodes(GCodes& g);
+    bool sortWords(LineWords& lw, int cycle);
 
     double speedLimitNow() const;
     double feedSeconds(Point a, Point b, double feedValue, Seg kind) const;
@@ -790,92 +795,107 @@ bool isRotatingCycle(int g)
     return g >= 178 && g <= 191 && g != 180;
 }
 
-void Reader::handleWords(QStringView seqName)
+// The words of one line by their address.
+struct Reader::LineWords
 {
-    // Graphic data: variables of the chuck and tailstock, nothing moves.
-    const bool noex = sameName(seqName, u"NOEX");
-    if (noex) {
-        for (const Word& w : std::as_const(words)) {
-            Value* v = nullptr;
-            if (sameName(w.name, u"VCHKX"))
-                v = &chuckX;
-            else if (sameName(w.name, u"VCHKZ"))
-                v = &chuckZ;
-            else if (sameName(w.name, u"VCHKD"))
-                v = &jawPlan;
-            else if (sameName(w.name, u"VCHKL"))
-                v = &jawLength;
-            else if (sameName(w.name, u"VTSDA"))
-                v = &tsHole;
-            else if (sameName(w.name, u"VTSDB"))
-                v = &tsDia;
-            else if (sameName(w.name, u"VTSL"))
-                v = &tsLength;
-            else if (sameName(w.name, u"VWKR"))
-                v = &workRight;
-            if (v && w.number)
-                *v = {true, w.value, lineNo};
-            // The drill's diameter from the tool data: VTLD[5] of T05 or TL=05, VGRD[5] of TG=5.
-            bool indexed = false;
-            const int index = w.index.toInt(&indexed);
-            if (w.number && indexed && index >= 0 && index < 100) {
-                if (sameName(w.name, u"VTLD")) {
-                    toolDiameter.insert(QStringLiteral("T") + twoDigits(index), w.value);
-                    toolDiameter.insert(QStringLiteral("TL=") + twoDigits(index), w.value);
-                } else if (sameName(w.name, u"VGRD")) {
-                    toolDiameter.insert(QStringLiteral("TG=") + QString::number(index), w.value);
-                }
-            }
-        }
-        return; // tool data and other variables: nothing to draw
-    }
+    const Word *x = nullptr, *z = nullptr, *a = nullptr, *r = nullptr, *i = nullptr, *k = nullptr,
+               *f = nullptr, *s = nullptr, *d = nullptr, *h = nullptr, *u = nullptr, *w = nullptr,
+               *c = nullptr, *l = nullptr, *q = nullptr, *e = nullptr, *fExpr = nullptr;
+    QList<const Word*> tools;
+};
 
-    // G codes first: they set the mode the other words are read in.
-    int newMotion = -1;
+// What the G codes of one line ask for.
+struct Reader::GCodes
+{
+    int motion = -1; // G00 to G03 when given
     int cycle = 0; // the cycle this line starts
     bool dwell = false, limit = false, home = false, lapEnd = false, shapeStart = false;
-    int shapeCode = 0;
     bool compensation = false;
+    int shapeCode = 0;
+};
+
+// NOEX lines: the chuck and tailstock of the graphic data, and the drills' diameters of the tool
+// data. Nothing moves.
+void Reader::readVariables()
+{
+    for (const Word& w : std::as_const(words)) {
+        Value* v = nullptr;
+        if (sameName(w.name, u"VCHKX"))
+            v = &chuckX;
+        else if (sameName(w.name, u"VCHKZ"))
+            v = &chuckZ;
+        else if (sameName(w.name, u"VCHKD"))
+            v = &jawPlan;
+        else if (sameName(w.name, u"VCHKL"))
+            v = &jawLength;
+        else if (sameName(w.name, u"VTSDA"))
+            v = &tsHole;
+        else if (sameName(w.name, u"VTSDB"))
+            v = &tsDia;
+        else if (sameName(w.name, u"VTSL"))
+            v = &tsLength;
+        else if (sameName(w.name, u"VWKR"))
+            v = &workRight;
+        if (v && w.number)
+            *v = {true, w.value, lineNo};
+        // The drill's diameter from the tool data: VTLD[5] of T05 or TL=05, VGRD[5] of TG=5.
+        bool indexed = false;
+        const int index = w.index.toInt(&indexed);
+        if (w.number && indexed && index >= 0 && index < 100) {
+            if (sameName(w.name, u"VTLD")) {
+                toolDiameter.insert(QStringLiteral("T") + twoDigits(index), w.value);
+                toolDiameter.insert(QStringLiteral("TL=") + twoDigits(index), w.value);
+            } else if (sameName(w.name, u"VGRD")) {
+                toolDiameter.insert(QStringLiteral("TG=") + QString::number(index), w.value);
+            }
+        }
+    }
+}
+
+// The G codes first: they set the mode the other words are read in.
+bool Reader::readGCodes(GCodes& g)
+{
     for (const Word& w : std::as_const(words)) {
         if (upper(w.name[0]) != u'G' || w.name.size() != 1)
             continue;
         if (w.value < 0 || w.value > 999 || w.value != std::floor(w.value)) {
             fail(QStringLiteral("G%1 not understood").arg(w.text));
-            return;
+            return false;
         }
-        const int g = int(w.value);
-        if (g <= 3)
-            newMotion = g;
-        else if (g == 4)
-            dwell = true;
-        else if (g == 50)
-            limit = true;
-        else if (g == 20 || g == 21)
-            home = true;
-        else if (g == 40 || g == 41 || g == 42)
-            compensation = true;
-        else if (g == 80)
-            lapEnd = true;
-        else if (g == 81 || g == 82) {
-            shapeStart = true;
-            shapeCode = g;
-        } else if (g == 71 || g == 72 || g == 73 || g == 74 || g == 85 || g == 87 || g == 101
-            || isRotatingCycle(g)) {
-            if (cycle) {
+        const int code = int(w.value);
+        if (code <= 3)
+            g.motion = code;
+        else if (code == 4)
+            g.dwell = true;
+        else if (code == 50)
+            g.limit = true;
+        else if (code == 20 || code == 21)
+            g.home = true;
+        else if (code == 40 || code == 41 || code == 42)
+            g.compensation = true;
+        else if (code == 80)
+            g.lapEnd = true;
+        else if (code == 81 || code == 82) {
+            g.shapeStart = true;
+            g.shapeCode = code;
+        } else if (code == 71 || code == 72 || code == 73 || code == 74 || code == 85 || code == 87
+            || code == 101 || isRotatingCycle(code)) {
+            if (g.cycle) {
                 fail(QStringLiteral("two cycles in one line"));
-                return;
+                return false;
             }
-            cycle = g;
-        } else if (!isKnownNoMove(g)) {
+            g.cycle = code;
+        } else if (!isKnownNoMove(code)) {
             fail(QStringLiteral("G%1 not drawn").arg(w.text));
-            return;
+            return false;
         }
     }
+    return true;
+}
 
-    const Word *x = nullptr, *z = nullptr, *a = nullptr, *r = nullptr, *i = nullptr, *k = nullptr,
-               *f = nullptr, *s = nullptr, *d = nullptr, *h = nullptr, *u = nullptr, *w = nullptr,
-               *c = nullptr, *l = nullptr, *q = nullptr, *e = nullptr, *fExpr = nullptr;
-    QList<const Word*> tools;
+// Every word of the line by its address; a word the view does not know stops the line.
+bool Reader::sortWords(LineWords& lw, int cycle)
+{
     for (const Word& word : std::as_const(words)) {
         const QStringView n = word.name;
         if (n.size() == 1) {
@@ -884,58 +904,58 @@ void Reader::handleWords(QStringView seqName)
             case u'M':
                 break;
             case u'X':
-                x = &word;
+                lw.x = &word;
                 break;
             case u'Z':
-                z = &word;
+                lw.z = &word;
                 break;
             case u'A':
-                a = &word;
+                lw.a = &word;
                 break;
             case u'R':
-                r = &word;
+                lw.r = &word;
                 break;
             case u'I':
-                i = &word;
+                lw.i = &word;
                 break;
             case u'K':
-                k = &word;
+                lw.k = &word;
                 break;
             case u'F':
                 if (word.number)
-                    f = &word;
+                    lw.f = &word;
                 else
-                    fExpr = &word;
+                    lw.fExpr = &word;
                 break;
             case u'S':
-                s = &word;
+                lw.s = &word;
                 break;
             case u'D':
-                d = &word;
+                lw.d = &word;
                 break;
             case u'H':
-                h = &word;
+                lw.h = &word;
                 break;
             case u'U':
-                u = &word;
+                lw.u = &word;
                 break;
             case u'W':
-                w = &word;
+                lw.w = &word;
                 break;
             case u'C': // the C axis turns the work: no move in the plane
-                c = &word;
+                lw.c = &word;
                 break;
             case u'T':
-                tools.append(&word);
+                lw.tools.append(&word);
                 break;
             case u'L':
-                l = &word;
+                lw.l = &word;
                 break;
             case u'Q':
-                q = &word;
+                lw.q = &word;
                 break;
             case u'E':
-                e = &word;
+                lw.e = &word;
                 break;
             case u'P':
             case u'B': // words of the cycles and of the B axis
@@ -943,19 +963,19 @@ void Reader::handleWords(QStringView seqName)
             case u'Y':
                 if (!milling) {
                     fail(QStringLiteral("Y axis not drawn"));
-                    return;
+                    return false;
                 }
                 break;
             default:
                 fail(QStringLiteral("unknown word %1").arg(n));
-                return;
+                return false;
             }
         } else if (sameName(n, u"TL") || sameName(n, u"TG")) {
-            tools.append(&word);
+            lw.tools.append(&word);
         } else if (sameName(n, u"SB")) {
             if (!word.number) {
                 fail(QStringLiteral("SB=%1 not understood").arg(word.text));
-                return;
+                return false;
             }
         } else if (sameName(n, u"OG") || sameName(n, u"MT") || sameName(n, u"HP")
             || sameName(n, u"SA") || sameName(n, u"PW") || sameName(n, u"E") || sameName(n, u"SX")
@@ -964,19 +984,32 @@ void Reader::handleWords(QStringView seqName)
         } else if (sameName(n, u"NAP")) {
             if (cycle != 85 && cycle != 87) {
                 fail(QStringLiteral("NAP outside G85 or G87"));
-                return;
+                return false;
             }
         } else if (upper(n[0]) != u'V') { // variables move nothing
             fail(QStringLiteral("unknown word %1").arg(n));
-            return;
+            return false;
         }
     }
+    return true;
+}
+
+void Reader::handleWords(QStringView seqName)
+{
+    if (sameName(seqName, u"NOEX")) {
+        readVariables();
+        return;
+    }
+    GCodes g;
+    LineWords lw;
+    if (!readGCodes(g) || !sortWords(lw, g.cycle))
+        return;
     double feedValue = feed;
-    if (fExpr) {
+    if (lw.fExpr) {
         const Word* sbWord = find(words, u"SB");
         const double sb = sbWord ? sbWord->value : toolSpeed;
-        if (!evaluate(fExpr->text, sb, feedValue)) {
-            fail(QStringLiteral("feed F=%1 not understood").arg(fExpr->text));
+        if (!evaluate(lw.fExpr->text, sb, feedValue)) {
+            fail(QStringLiteral("feed F=%1 not understood").arg(lw.fExpr->text));
             return;
         }
     }
@@ -995,31 +1028,31 @@ void Reader::handleWords(QStringView seqName)
             addElement(MoveKind::RotatingTool, {QPointF(shift.z, shift.r)});
         }
     }
-    if (milling && (x || z || find(words, u"Y") || cycle || newMotion >= 0)) {
+    if (milling && (lw.x || lw.z || find(words, u"Y") || g.cycle || g.motion >= 0)) {
         fail(QStringLiteral("move in the milling frame (G138) not drawn"));
         return;
     }
-    if (home) {
+    if (g.home) {
         fail(QStringLiteral("return to a stored home position not drawn"));
         pos = {settings.homeZ, settings.homeX / 2};
         return;
     }
-    if (limit && (x || z)) {
+    if (g.limit && (lw.x || lw.z)) {
         fail(QStringLiteral("G50 with X or Z not drawn"));
         return;
     }
-    if ((u || w) && !cycle) {
-        fail(QStringLiteral("%1 word outside a cycle").arg(QChar(u ? u'U' : u'W')));
+    if ((lw.u || lw.w) && !g.cycle) {
+        fail(QStringLiteral("%1 word outside a cycle").arg(QChar(lw.u ? u'U' : u'W')));
         return;
     }
-    if ((i || k) && !cycle && !compensation && newMotion != 2 && newMotion != 3
-        && !(newMotion < 0 && (motion == 2 || motion == 3)) && !rotating.code) {
-        fail(QStringLiteral("%1 word outside an arc or cycle").arg(QChar(i ? u'I' : u'K')));
+    if ((lw.i || lw.k) && !g.cycle && !g.compensation && g.motion != 2 && g.motion != 3
+        && !(g.motion < 0 && (motion == 2 || motion == 3)) && !rotating.code) {
+        fail(QStringLiteral("%1 word outside an arc or cycle").arg(QChar(lw.i ? u'I' : u'K')));
         return;
     }
 
     // Tool calls: T0505 (tool, offset) or T050505 (offset, tool, nose), TL= likewise; TG=n.
-    for (const Word* t : std::as_const(tools)) {
+    for (const Word* t : std::as_const(lw.tools)) {
         if (!t->number || t->value < 0 || t->value != std::floor(t->value)) {
             fail(QStringLiteral("tool word %1%2%3 not understood")
                      .arg(t->name, t->name.size() > 1 ? u"=" : u"")
@@ -1031,11 +1064,11 @@ void Reader::handleWords(QStringView seqName)
         if (tool < 0 && seqName.size() > 2)
             callTool(seqName.toString().toUpper());
     }
-    for (const Word* t : std::as_const(tools)) {
+    for (const Word* t : std::as_const(lw.tools)) {
         int digits = 0;
-        qsizetype q = 0;
+        qsizetype at = 0;
         double v = 0;
-        readNumber(t->text, q, v, &digits);
+        readNumber(t->text, at, v, &digits);
         const long long n = (long long)v;
         if (sameName(t->name, u"TG")) {
             callTool(QStringLiteral("TG=") + QString::number(n));
@@ -1088,31 +1121,31 @@ void Reader::handleWords(QStringView seqName)
     }
     if (const Word* sb = find(words, u"SB"))
         toolSpeed = sb->value;
-    if (s) {
-        if (limit)
-            speedLimit = s->value;
+    if (lw.s) {
+        if (g.limit)
+            speedLimit = lw.s->value;
         else if (css)
-            surfaceSpeed = s->value;
+            surfaceSpeed = lw.s->value;
         else
-            fixedSpeed = s->value;
+            fixedSpeed = lw.s->value;
     }
-    if (dwell) {
-        if (!f) {
+    if (g.dwell) {
+        if (!lw.f) {
             fail(QStringLiteral("G04 without F"));
             return;
         }
         if (!capturing)
-            addSeconds(std::max(0.0, f->value));
+            addSeconds(std::max(0.0, lw.f->value));
         return;
     }
     // The feed of a roughing or thread cycle is the cycle's own.
-    if ((f || fExpr) && cycle != 71 && cycle != 72 && cycle != 85)
-        feed = f ? f->value : feedValue;
-    if (f)
-        feedValue = f->value;
+    if ((lw.f || lw.fExpr) && g.cycle != 71 && g.cycle != 72 && g.cycle != 85)
+        feed = lw.f ? lw.f->value : feedValue;
+    if (lw.f)
+        feedValue = lw.f->value;
 
     // Shape blocks of the roughing cycle: NAPn G81 ... G80.
-    if (shapeStart) {
+    if (g.shapeStart) {
         if (capturing) {
             fail(QStringLiteral("shape block inside a shape block"));
             return;
@@ -1120,75 +1153,75 @@ void Reader::handleWords(QStringView seqName)
         capturing = true;
         captureName = seqName.toString().toUpper();
         capture = Shape();
-        capture.code = shapeCode;
+        capture.code = g.shapeCode;
         captureSaved = pos;
         captureMotion = motion;
         if (lap.active && captureName == lap.name)
             pos = lap.start;
     }
-    if (lapEnd) {
+    if (g.lapEnd) {
         if (capturing)
             finishCapture();
         return;
     }
 
-    if (cycle) {
+    if (g.cycle) {
         if (capturing) {
             fail(QStringLiteral("cycle inside a shape block"));
             return;
         }
         Point target;
-        switch (cycle) {
+        switch (g.cycle) {
         case 74:
-            if (!z) {
+            if (!lw.z) {
                 fail(QStringLiteral("G74 without Z"));
                 return;
             }
-            if (i) {
-                if (!x) {
+            if (lw.i) {
+                if (!lw.x) {
                     fail(QStringLiteral("G74 groove without X"));
                     return;
                 }
-                groove(true, x->value, z->value, i->value);
+                groove(true, lw.x->value, lw.z->value, lw.i->value);
             } else {
-                if (x && x->value / 2 != pos.r)
-                    move(Seg::Rapid, {pos.z, x->value / 2});
-                drill(
-                    z->value, k ? k->value : 0, {d ? d->value : 0, l ? l->value : 0}, k != nullptr);
+                if (lw.x && lw.x->value / 2 != pos.r)
+                    move(Seg::Rapid, {pos.z, lw.x->value / 2});
+                drill(lw.z->value, lw.k ? lw.k->value : 0,
+                    {lw.d ? lw.d->value : 0, lw.l ? lw.l->value : 0}, lw.k != nullptr);
             }
             return;
         case 73:
-            if (!x || !z || !k) {
+            if (!lw.x || !lw.z || !lw.k) {
                 fail(QStringLiteral("G73 without X, Z and K"));
                 return;
             }
-            groove(false, x->value, z->value, k->value);
+            groove(false, lw.x->value, lw.z->value, lw.k->value);
             return;
         case 71:
         case 72:
-            if (!x || !z || !h || !d || (!f && !fExpr)) {
-                fail(QStringLiteral("G%1 without X, Z, H, D and F").arg(cycle));
+            if (!lw.x || !lw.z || !lw.h || !lw.d || (!lw.f && !lw.fExpr)) {
+                fail(QStringLiteral("G%1 without X, Z, H, D and F").arg(g.cycle));
                 return;
             }
-            thread(cycle == 72, x->value, z->value, h->value, d->value,
-                {feedValue, cycle == 72 ? (w ? w->value : 0) : (u ? u->value : 0),
-                    q ? q->value : 1});
+            thread(g.cycle == 72, lw.x->value, lw.z->value, lw.h->value, lw.d->value,
+                {feedValue, g.cycle == 72 ? (lw.w ? lw.w->value : 0) : (lw.u ? lw.u->value : 0),
+                    lw.q ? lw.q->value : 1});
             return;
         case 85:
         case 87: {
             const Word* nap = find(words, u"NAP");
             if (!nap) {
-                fail(QStringLiteral("G%1 without the name of its shape block").arg(cycle));
+                fail(QStringLiteral("G%1 without the name of its shape block").arg(g.cycle));
                 return;
             }
             const QString name = QStringLiteral("NAP") + nap->text.toString();
-            if (cycle == 85) {
-                if (!d) {
+            if (g.cycle == 85) {
+                if (!lw.d) {
                     fail(QStringLiteral("G85 without a depth D"));
                     return;
                 }
-                lap = {true, lineNo, name, d->value, u ? u->value : 0, w ? w->value : 0,
-                    f ? f->value : feed, pos};
+                lap = {true, lineNo, name, lw.d->value, lw.u ? lw.u->value : 0,
+                    lw.w ? lw.w->value : 0, lw.f ? lw.f->value : feed, pos};
                 return;
             }
             const auto it = shapes.constFind(name);
@@ -1200,75 +1233,78 @@ void Reader::handleWords(QStringView seqName)
             return;
         }
         case 101:
-            if (!linearTarget(x, z, nullptr, target))
+            if (!linearTarget(lw.x, lw.z, nullptr, target))
                 return;
-            if (x || z)
+            if (lw.x || lw.z)
                 move(Seg::Rotating, target);
             else
                 addElement(MoveKind::RotatingTool, {QPointF(pos.z, pos.r)});
             return;
         default:
             rotating = {};
-            rotating.code = cycle;
+            rotating.code = g.cycle;
             rotating.line = lineNo;
-            rotating.hasK = k;
-            rotating.hasI = i;
-            rotating.k = k ? k->value : 0;
-            rotating.i = i ? i->value : 0;
-            rotating.pecks = {d ? d->value : 0, l ? l->value : 0};
-            rotating.dwell = (cycle >= 181 && cycle <= 183) && e ? std::max(0.0, e->value) : 0;
-            if (q && (q->value < 1 || q->value > 360 || q->value != std::floor(q->value))) {
+            rotating.hasK = lw.k;
+            rotating.hasI = lw.i;
+            rotating.k = lw.k ? lw.k->value : 0;
+            rotating.i = lw.i ? lw.i->value : 0;
+            rotating.pecks = {lw.d ? lw.d->value : 0, lw.l ? lw.l->value : 0};
+            rotating.dwell
+                = (g.cycle >= 181 && g.cycle <= 183) && lw.e ? std::max(0.0, lw.e->value) : 0;
+            if (lw.q
+                && (lw.q->value < 1 || lw.q->value > 360
+                    || lw.q->value != std::floor(lw.q->value))) {
                 rotating.code = 0;
-                fail(QStringLiteral("Q%1 is no count of holes").arg(q->text));
+                fail(QStringLiteral("Q%1 is no count of holes").arg(lw.q->text));
                 return;
             }
-            rotating.holes = q ? int(q->value) : 1;
+            rotating.holes = lw.q ? int(lw.q->value) : 1;
             rotating.feed = feedValue;
-            if (!x || !z || (!k && !i)) {
+            if (!lw.x || !lw.z || (!lw.k && !lw.i)) {
                 rotating.code = 0;
-                fail(QStringLiteral("G%1 without X, Z and K or I").arg(cycle));
+                fail(QStringLiteral("G%1 without X, Z and K or I").arg(g.cycle));
                 return;
             }
-            rotatingCycle({z->value, x->value / 2});
+            rotatingCycle({lw.z->value, lw.x->value / 2});
             return;
         }
     }
 
-    if (rotating.code && newMotion < 0 && (x || z || c)) {
+    if (rotating.code && g.motion < 0 && (lw.x || lw.z || lw.c)) {
         // A new position of the rotating-tool cycle in force.
         Point at = rotating.at;
-        if (x)
-            at.r = x->value / 2;
-        if (z)
-            at.z = z->value;
+        if (lw.x)
+            at.r = lw.x->value / 2;
+        if (lw.z)
+            at.z = lw.z->value;
         rotatingCycle(at);
         return;
     }
-    if (newMotion >= 0)
-        motion = newMotion;
-    if (!x && !z) {
-        if (a)
+    if (g.motion >= 0)
+        motion = g.motion;
+    if (!lw.x && !lw.z) {
+        if (lw.a)
             fail(QStringLiteral("angle A without X or Z"));
-        else if (r && !s)
+        else if (lw.r && !lw.s)
             fail(QStringLiteral("R without an arc end"));
         return;
     }
     Point target;
     if (motion == 2 || motion == 3) {
-        if (a) {
+        if (lw.a) {
             fail(QStringLiteral("angle A on an arc"));
             return;
         }
-        if (!linearTarget(x, z, nullptr, target))
+        if (!linearTarget(lw.x, lw.z, nullptr, target))
             return;
         QList<QPointF> points;
         double length = 0;
-        if (!arcPoints(motion == 2, target, r, i, k, points, length))
+        if (!arcPoints(motion == 2, target, lw.r, lw.i, lw.k, points, length))
             return;
         moveAlong(Seg::Arc, points, length, feedValue);
         return;
     }
-    if (!linearTarget(x, z, a, target))
+    if (!linearTarget(lw.x, lw.z, lw.a, target))
         return;
     move(motion == 0 ? Seg::Rapid : Seg::Feed, target, feedValue);
 }
