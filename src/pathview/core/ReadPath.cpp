@@ -237,6 +237,8 @@ private:
     void readVariables();
     bool readGCodes(GCodes& g);
     bool sortWords(LineWords& lw, int cycle);
+    bool readTools(QStringView seqName, const LineWords& lw);
+    void runCycle(int cycle, const LineWords& lw, double feedValue);
 
     double speedLimitNow() const;
     double feedSeconds(Point a, Point b, double feedValue, Seg kind) const;
@@ -994,6 +996,154 @@ bool Reader::sortWords(LineWords& lw, int cycle)
     return true;
 }
 
+// Tool calls: T0505 (tool, offset) or T050505 (offset, tool, nose), TL= likewise; TG=n. A
+// sequence name NTnn names the tool when no tool word came before.
+bool Reader::readTools(QStringView seqName, const LineWords& lw)
+{
+    for (const Word* t : std::as_const(lw.tools)) {
+        if (!t->number || t->value < 0 || t->value != std::floor(t->value)) {
+            fail(QStringLiteral("tool word %1%2%3 not understood")
+                     .arg(t->name, t->name.size() > 1 ? u"=" : u"")
+                     .arg(t->text));
+            return false;
+        }
+    }
+    if (sameName(seqName, u"NT") || (seqName.size() > 2 && sameName(seqName.left(2), u"NT"))) {
+        if (tool < 0 && seqName.size() > 2)
+            callTool(seqName.toString().toUpper());
+    }
+    for (const Word* t : std::as_const(lw.tools)) {
+        int digits = 0;
+        qsizetype at = 0;
+        double v = 0;
+        readNumber(t->text, at, v, &digits);
+        const long long n = (long long)v;
+        if (sameName(t->name, u"TG")) {
+            callTool(QStringLiteral("TG=") + QString::number(n));
+            continue;
+        }
+        int number;
+        if (digits <= 2)
+            continue; // an offset change of the tool in place
+        else if (digits <= 4)
+            number = int(n / 100);
+        else if (digits <= 6)
+            number = int(n / 100 % 100);
+        else {
+            fail(QStringLiteral("tool word %1 not understood").arg(t->text));
+            return false;
+        }
+        callTool((sameName(t->name, u"TL") ? QStringLiteral("TL=") : QStringLiteral("T"))
+            + twoDigits(number));
+    }
+    return true;
+}
+
+// The cycle a line starts, from its words.
+void Reader::runCycle(int cycle, const LineWords& lw, double feedValue)
+{
+    if (capturing) {
+        fail(QStringLiteral("cycle inside a shape block"));
+        return;
+    }
+    Point target;
+    switch (cycle) {
+    case 74:
+        if (!lw.z) {
+            fail(QStringLiteral("G74 without Z"));
+            return;
+        }
+        if (lw.i) {
+            if (!lw.x) {
+                fail(QStringLiteral("G74 groove without X"));
+                return;
+            }
+            groove(true, lw.x->value, lw.z->value, lw.i->value);
+        } else {
+            if (lw.x && lw.x->value / 2 != pos.r)
+                move(Seg::Rapid, {pos.z, lw.x->value / 2});
+            drill(lw.z->value, lw.k ? lw.k->value : 0,
+                {lw.d ? lw.d->value : 0, lw.l ? lw.l->value : 0}, lw.k != nullptr);
+        }
+        return;
+    case 73:
+        if (!lw.x || !lw.z || !lw.k) {
+            fail(QStringLiteral("G73 without X, Z and K"));
+            return;
+        }
+        groove(false, lw.x->value, lw.z->value, lw.k->value);
+        return;
+    case 71:
+    case 72:
+        if (!lw.x || !lw.z || !lw.h || !lw.d || (!lw.f && !lw.fExpr)) {
+            fail(QStringLiteral("G%1 without X, Z, H, D and F").arg(cycle));
+            return;
+        }
+        thread(cycle == 72, lw.x->value, lw.z->value, lw.h->value, lw.d->value,
+            {feedValue, cycle == 72 ? (lw.w ? lw.w->value : 0) : (lw.u ? lw.u->value : 0),
+                lw.q ? lw.q->value : 1});
+        return;
+    case 85:
+    case 87: {
+        const Word* nap = find(words, u"NAP");
+        if (!nap) {
+            fail(QStringLiteral("G%1 without the name of its shape block").arg(cycle));
+            return;
+        }
+        const QString name = QStringLiteral("NAP") + nap->text.toString();
+        if (cycle == 85) {
+            if (!lw.d) {
+                fail(QStringLiteral("G85 without a depth D"));
+                return;
+            }
+            lap = {true, lineNo, name, lw.d->value, lw.u ? lw.u->value : 0, lw.w ? lw.w->value : 0,
+                lw.f ? lw.f->value : feed, pos};
+            return;
+        }
+        const auto it = shapes.constFind(name);
+        if (it == shapes.constEnd()) {
+            fail(QStringLiteral("no shape block %1 before G87").arg(name));
+            return;
+        }
+        lapFinish(*it);
+        return;
+    }
+    case 101:
+        if (!linearTarget(lw.x, lw.z, nullptr, target))
+            return;
+        if (lw.x || lw.z)
+            move(Seg::Rotating, target);
+        else
+            addElement(MoveKind::RotatingTool, {QPointF(pos.z, pos.r)});
+        return;
+    default:
+        rotating = {};
+        rotating.code = cycle;
+        rotating.line = lineNo;
+        rotating.hasK = lw.k;
+        rotating.hasI = lw.i;
+        rotating.k = lw.k ? lw.k->value : 0;
+        rotating.i = lw.i ? lw.i->value : 0;
+        rotating.pecks = {lw.d ? lw.d->value : 0, lw.l ? lw.l->value : 0};
+        rotating.dwell = (cycle >= 181 && cycle <= 183) && lw.e ? std::max(0.0, lw.e->value) : 0;
+        if (lw.q
+            && (lw.q->value < 1 || lw.q->value > 360 || lw.q->value != std::floor(lw.q->value))) {
+            rotating.code = 0;
+            fail(QStringLiteral("Q%1 is no count of holes").arg(lw.q->text));
+            return;
+        }
+        rotating.holes = lw.q ? int(lw.q->value) : 1;
+        rotating.feed = feedValue;
+        if (!lw.x || !lw.z || (!lw.k && !lw.i)) {
+            rotating.code = 0;
+            fail(QStringLiteral("G%1 without X, Z and K or I").arg(cycle));
+            return;
+        }
+        rotatingCycle({lw.z->value, lw.x->value / 2});
+        return;
+    }
+}
+
 void Reader::handleWords(QStringView seqName)
 {
     if (sameName(seqName, u"NOEX")) {
@@ -1051,43 +1201,8 @@ void Reader::handleWords(QStringView seqName)
         return;
     }
 
-    // Tool calls: T0505 (tool, offset) or T050505 (offset, tool, nose), TL= likewise; TG=n.
-    for (const Word* t : std::as_const(lw.tools)) {
-        if (!t->number || t->value < 0 || t->value != std::floor(t->value)) {
-            fail(QStringLiteral("tool word %1%2%3 not understood")
-                     .arg(t->name, t->name.size() > 1 ? u"=" : u"")
-                     .arg(t->text));
-            return;
-        }
-    }
-    if (sameName(seqName, u"NT") || (seqName.size() > 2 && sameName(seqName.left(2), u"NT"))) {
-        if (tool < 0 && seqName.size() > 2)
-            callTool(seqName.toString().toUpper());
-    }
-    for (const Word* t : std::as_const(lw.tools)) {
-        int digits = 0;
-        qsizetype at = 0;
-        double v = 0;
-        readNumber(t->text, at, v, &digits);
-        const long long n = (long long)v;
-        if (sameName(t->name, u"TG")) {
-            callTool(QStringLiteral("TG=") + QString::number(n));
-            continue;
-        }
-        int number;
-        if (digits <= 2)
-            continue; // an offset change of the tool in place
-        else if (digits <= 4)
-            number = int(n / 100);
-        else if (digits <= 6)
-            number = int(n / 100 % 100);
-        else {
-            fail(QStringLiteral("tool word %1 not understood").arg(t->text));
-            return;
-        }
-        callTool((sameName(t->name, u"TL") ? QStringLiteral("TL=") : QStringLiteral("T"))
-            + twoDigits(number));
-    }
+    if (!readTools(seqName, lw))
+        return;
 
     // Modes.
     for (const Word& g : std::as_const(words)) {
@@ -1166,108 +1281,8 @@ void Reader::handleWords(QStringView seqName)
     }
 
     if (g.cycle) {
-        if (capturing) {
-            fail(QStringLiteral("cycle inside a shape block"));
-            return;
-        }
-        Point target;
-        switch (g.cycle) {
-        case 74:
-            if (!lw.z) {
-                fail(QStringLiteral("G74 without Z"));
-                return;
-            }
-            if (lw.i) {
-                if (!lw.x) {
-                    fail(QStringLiteral("G74 groove without X"));
-                    return;
-                }
-                groove(true, lw.x->value, lw.z->value, lw.i->value);
-            } else {
-                if (lw.x && lw.x->value / 2 != pos.r)
-                    move(Seg::Rapid, {pos.z, lw.x->value / 2});
-                drill(lw.z->value, lw.k ? lw.k->value : 0,
-                    {lw.d ? lw.d->value : 0, lw.l ? lw.l->value : 0}, lw.k != nullptr);
-            }
-            return;
-        case 73:
-            if (!lw.x || !lw.z || !lw.k) {
-                fail(QStringLiteral("G73 without X, Z and K"));
-                return;
-            }
-            groove(false, lw.x->value, lw.z->value, lw.k->value);
-            return;
-        case 71:
-        case 72:
-            if (!lw.x || !lw.z || !lw.h || !lw.d || (!lw.f && !lw.fExpr)) {
-                fail(QStringLiteral("G%1 without X, Z, H, D and F").arg(g.cycle));
-                return;
-            }
-            thread(g.cycle == 72, lw.x->value, lw.z->value, lw.h->value, lw.d->value,
-                {feedValue, g.cycle == 72 ? (lw.w ? lw.w->value : 0) : (lw.u ? lw.u->value : 0),
-                    lw.q ? lw.q->value : 1});
-            return;
-        case 85:
-        case 87: {
-            const Word* nap = find(words, u"NAP");
-            if (!nap) {
-                fail(QStringLiteral("G%1 without the name of its shape block").arg(g.cycle));
-                return;
-            }
-            const QString name = QStringLiteral("NAP") + nap->text.toString();
-            if (g.cycle == 85) {
-                if (!lw.d) {
-                    fail(QStringLiteral("G85 without a depth D"));
-                    return;
-                }
-                lap = {true, lineNo, name, lw.d->value, lw.u ? lw.u->value : 0,
-                    lw.w ? lw.w->value : 0, lw.f ? lw.f->value : feed, pos};
-                return;
-            }
-            const auto it = shapes.constFind(name);
-            if (it == shapes.constEnd()) {
-                fail(QStringLiteral("no shape block %1 before G87").arg(name));
-                return;
-            }
-            lapFinish(*it);
-            return;
-        }
-        case 101:
-            if (!linearTarget(lw.x, lw.z, nullptr, target))
-                return;
-            if (lw.x || lw.z)
-                move(Seg::Rotating, target);
-            else
-                addElement(MoveKind::RotatingTool, {QPointF(pos.z, pos.r)});
-            return;
-        default:
-            rotating = {};
-            rotating.code = g.cycle;
-            rotating.line = lineNo;
-            rotating.hasK = lw.k;
-            rotating.hasI = lw.i;
-            rotating.k = lw.k ? lw.k->value : 0;
-            rotating.i = lw.i ? lw.i->value : 0;
-            rotating.pecks = {lw.d ? lw.d->value : 0, lw.l ? lw.l->value : 0};
-            rotating.dwell
-                = (g.cycle >= 181 && g.cycle <= 183) && lw.e ? std::max(0.0, lw.e->value) : 0;
-            if (lw.q
-                && (lw.q->value < 1 || lw.q->value > 360
-                    || lw.q->value != std::floor(lw.q->value))) {
-                rotating.code = 0;
-                fail(QStringLiteral("Q%1 is no count of holes").arg(lw.q->text));
-                return;
-            }
-            rotating.holes = lw.q ? int(lw.q->value) : 1;
-            rotating.feed = feedValue;
-            if (!lw.x || !lw.z || (!lw.k && !lw.i)) {
-                rotating.code = 0;
-                fail(QStringLiteral("G%1 without X, Z and K or I").arg(g.cycle));
-                return;
-            }
-            rotatingCycle({lw.z->value, lw.x->value / 2});
-            return;
-        }
+        runCycle(g.cycle, lw, feedValue);
+        return;
     }
 
     if (rotating.code && g.motion < 0 && (lw.x || lw.z || lw.c)) {
