@@ -713,7 +713,7 @@ bool Reader::arcPoints(bool cw, Point to, const Word* rw, const Word* iw, const 
         if (d == 0)
             return fail(QStringLiteral("arc with R ends where it starts"));
         if (std::abs(r) < d / 2 - 1e-6)
-            return fail(QStringLiteral("arc radius R%1 too small").arg(rw->text));
+            return fail(QStringLiteral("arc radius %1%2 too small").arg(rw->name, rw->text));
         const double h = std::sqrt(std::max(0.0, r * r - d * d / 4));
         // Right of the chord for a short clockwise arc.
         double side = cw ? 1 : -1;
@@ -1195,10 +1195,18 @@ void Reader::handleWords(QStringView seqName)
         fail(QStringLiteral("%1 word outside a cycle").arg(QChar(lw.u ? u'U' : u'W')));
         return;
     }
-    if ((lw.i || lw.k) && !g.cycle && !g.compensation && g.motion != 2 && g.motion != 3
-        && !(g.motion < 0 && (motion == 2 || motion == 3)) && !rotating.code) {
+    const bool arc
+        = g.motion == 2 || g.motion == 3 || (g.motion < 0 && (motion == 2 || motion == 3));
+    if ((lw.i || lw.k) && !g.cycle && !g.compensation && !arc && !rotating.code) {
         fail(QStringLiteral("%1 word outside an arc or cycle").arg(QChar(lw.i ? u'I' : u'K')));
         return;
+    }
+    // The words of the cycles mean nothing in a plain move; L is also an arc's radius.
+    for (const Word* word : {lw.d, lw.h, lw.q, lw.e, lw.l}) {
+        if (word && !g.cycle && !rotating.code && !(word == lw.l && arc)) {
+            fail(QStringLiteral("%1 word outside a cycle").arg(word->name));
+            return;
+        }
     }
 
     if (!readTools(seqName, lw))
@@ -1300,8 +1308,8 @@ void Reader::handleWords(QStringView seqName)
     if (!lw.x && !lw.z) {
         if (lw.a)
             fail(QStringLiteral("angle A without X or Z"));
-        else if (lw.r && !lw.s)
-            fail(QStringLiteral("R without an arc end"));
+        else if ((lw.r || (lw.l && arc)) && !lw.s)
+            fail(QStringLiteral("%1 without an arc end").arg(lw.r ? lw.r->name : lw.l->name));
         return;
     }
     Point target;
@@ -1314,7 +1322,7 @@ void Reader::handleWords(QStringView seqName)
             return;
         QList<QPointF> points;
         double length = 0;
-        if (!arcPoints(motion == 2, target, lw.r, lw.i, lw.k, points, length))
+        if (!arcPoints(motion == 2, target, lw.r ? lw.r : lw.l, lw.i, lw.k, points, length))
             return;
         moveAlong(Seg::Arc, points, length, feedValue);
         return;
