@@ -59,7 +59,7 @@ sanitize: deps
 FUZZ_BUILD    ?= build-fuzz
 FUZZ_SECONDS  ?= 120
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-FUZZ_TARGETS  := FuzzNumbers FuzzGenerators
+FUZZ_TARGETS  := FuzzNumbers FuzzGenerators FuzzPath
 
 fuzz: deps
 	$(call install_missing,$(FUZZ_PACKAGES))
@@ -75,6 +75,7 @@ fuzz: deps
 
 bench: build
 	$(BUILD)/bin/corvane_bench
+	$(BUILD)/bin/corvane_path_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/corvane_typing_bench
 
 # Mutation check of the core (src/*/core, src/common, src/process/generators): COUNT mutants
