@@ -120,7 +120,7 @@ PathCanvas::Colours PathCanvas::colours() const
 QColor PathCanvas::toolColour(int tool) const
 {
     // Hues apart from the rapid red and the highlight's orange, in the order tools are called.
-    static const int hues[] = {215, 130, 285, 180, 320, 95, 250, 160, 195, 300};
+    static const int hues[] = {220, 120, 290, 175, 330, 70, 250, 150, 195, 310};
     if (tool < 0)
         return mix(palette().color(QPalette::Base), palette().color(QPalette::Text), 0.7);
     const bool dark = palette().color(QPalette::Base).lightness() < 128;

@@ -26,6 +26,7 @@ namespace {
 const QString kSection = QStringLiteral("PathView");
 const QString kShown = QStringLiteral("Shown");
 const QString kMenuItem = QStringLiteral("mnuViewPathView");
+constexpr qsizetype kListed = 2000; // lines not drawn shown in the list
 
 // Minutes without padding, seconds with two digits and a tenth: "0:42.3".
 QString minutesAndSeconds(double seconds)
@@ -75,7 +76,6 @@ PathView::PathView(Shell* shell)
         QStringLiteral("Rapid mm"), QStringLiteral("Time")});
     m_totals->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_totals->header()->setStretchLastSection(false);
-    m_totals->setMinimumHeight(m_totals->fontMetrics().height() * 6);
 
     m_notDrawnButton = new QPushButton;
     m_notDrawnButton->setObjectName(QStringLiteral("cmdNotDrawn"));
@@ -85,6 +85,7 @@ PathView::PathView(Shell* shell)
     m_notDrawn = new QListWidget;
     m_notDrawn->setObjectName(QStringLiteral("lstNotDrawn"));
     m_notDrawn->hide();
+    m_notDrawn->setMaximumHeight(m_notDrawn->fontMetrics().height() * 8);
 
     m_rapidRate = numberField("txtRapidRate", 999.9, QStringLiteral(" m/min"));
     m_rapidRate->setMinimum(0.1);
@@ -286,6 +287,11 @@ void PathView::showTotals()
         last->setFont(column, bold);
     }
 
+    // Tall enough for every tool and the total, up to eight rows.
+    const int rows = int(std::min<qsizetype>(r.tools.size() + 1, 8));
+    m_totals->setMinimumHeight(m_totals->header()->sizeHint().height()
+        + rows * m_totals->sizeHintForRow(0) + 2 * m_totals->frameWidth() + 2);
+
     const qsizetype missing = r.notDrawn.size();
     m_notDrawnButton->setText(missing == 1 ? QStringLiteral("1 line not drawn")
                                            : QStringLiteral("%1 lines not drawn").arg(missing));
@@ -293,21 +299,24 @@ void PathView::showTotals()
     if (missing == 0)
         m_notDrawnButton->setChecked(false);
     m_notDrawn->clear();
-    for (const path::NotDrawn& n : r.notDrawn) {
+    // A list of the first lines is a way in; tens of thousands of rows would only stall.
+    for (const path::NotDrawn& n : r.notDrawn.mid(0, kListed)) {
         auto* item = new QListWidgetItem(
             QStringLiteral("Line %1: %2").arg(n.line + 1).arg(n.reason), m_notDrawn);
         item->setData(Qt::UserRole, n.line);
     }
+    if (missing > kListed)
+        new QListWidgetItem(QStringLiteral("... and %1 more").arg(missing - kListed), m_notDrawn);
 }
 
 void PathView::showLine(int line)
 {
     if (!m_text || line < 0 || line >= m_text->lines())
         return;
-    // The whole line is selected, the caret at its end, in view and ready for typing.
+    // The whole line is selected and in view, its start shown, the text ready for typing.
     const long start = m_text->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
     const long end = m_text->SendScintilla(QsciScintillaBase::SCI_GETLINEENDPOSITION, line);
-    m_text->SendScintilla(QsciScintillaBase::SCI_SETSEL, start, end);
+    m_text->SendScintilla(QsciScintillaBase::SCI_SETSEL, end, start); // caret at the start
     m_text->ensureLineVisible(line);
     m_text->setFocus();
     m_canvas->setHighlightLine(line);
@@ -324,7 +333,7 @@ void PathView::caretMoved()
 
 void PathView::notDrawnChosen(QListWidgetItem* item)
 {
-    if (item)
+    if (item && item->data(Qt::UserRole).isValid())
         showLine(item->data(Qt::UserRole).toInt());
 }
 
