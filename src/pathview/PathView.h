@@ -41,6 +41,8 @@ public:
     PathCanvas* canvas() const { return m_canvas; }
     // Counts finished readings, for whoever waits for the drawing to catch up.
     int readings() const { return m_readings; }
+    // Whether a reading waits for typing to pause or is under way.
+    bool reading() const { return m_pause.isActive() || m_run; }
 
     void mnuViewPathView_Click();
 

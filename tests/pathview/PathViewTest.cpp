@@ -23,13 +23,12 @@ class PathViewTest : public QObject
 
     void newDocument(const QString& text)
     {
-        const int before = view()->readings();
         item("mnuFileNew")->trigger();
         ActiveText()->setWholeText(text);
-        QTRY_VERIFY(view()->readings() > before + 1); // the empty window, then the text
+        awaitDrawing();
     }
-    // Waits for the reading that follows an edit.
-    void awaitReading(int before) { QTRY_VERIFY_WITH_TIMEOUT(view()->readings() > before, 3000); }
+    // Waits until the drawing shows the text as it is.
+    void awaitDrawing() { QTRY_VERIFY(!view()->reading()); }
 
     // The first element drawn for that 0-based line.
     const PathElement* elementOf(int line) const
@@ -115,9 +114,11 @@ private slots:
         ActiveText()->setSelStart(u"N1 G00 X100 Z10\r\nN2 G01 X50 Z0 F0.2\r\nN3 Z-"_qs.size());
         ActiveText()->setSelLength(2);
         QTest::keyClicks(ActiveText(), u"75"_qs);
-        QCOMPARE(view()->readings(), before); // nothing read while the keys come
-        awaitReading(before);
-        QVERIFY(drawnThrough({-75, 25}) && !drawnThrough({-60, 25}));
+        QTest::qWait(100);
+        QCOMPARE(view()->readings(), before); // nothing read until typing pauses
+        awaitDrawing();
+        QVERIFY(view()->readings() == before + 1 && drawnThrough({-75, 25})
+            && !drawnThrough({-60, 25}));
     }
 
     // The lines the view cannot draw are counted and listed; a listed line is a way to it.
@@ -139,9 +140,8 @@ private slots:
         QCOMPARE(ActiveText()->SelText(), u"N2 Q7 ?"_qs);
 
         // Taking the line out leaves nothing to list.
-        const int before = view()->readings();
         ActiveText()->setSelText(QString());
-        awaitReading(before);
+        awaitDrawing();
         QCOMPARE(button->text(), u"0 lines not drawn"_qs);
         QVERIFY(!button->isEnabled() && !list->isVisible() && list->count() == 0);
     }
@@ -154,18 +154,15 @@ private slots:
         newDocument(u"N1 G00 X100 Z10\r\n"_qs);
         newDocument(u"N1 G00 X40 Z-30\r\n"_qs);
         QVERIFY(drawnThrough({-30, 20}) && !drawnThrough({10, 50}));
-        int before = view()->readings();
         m_main->mdiArea()->activatePreviousSubWindow();
-        awaitReading(before);
+        awaitDrawing();
         QVERIFY(drawnThrough({10, 50}) && !drawnThrough({-30, 20}));
 
         item("mnuViewPathView")->trigger();
-        before = view()->readings();
         m_main->mdiArea()->activateNextSubWindow();
-        QTest::qWait(50);
-        QCOMPARE(view()->readings(), before);
+        QVERIFY(!view()->reading());
         item("mnuViewPathView")->trigger();
-        awaitReading(before);
+        awaitDrawing();
         QVERIFY(drawnThrough({-30, 20}));
 
         CloseActiveDocumentDiscardingChanges();
