@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -493,16 +493,46 @@ void PathCanvas::paintLegend(QPainter& p, const Colours& c) const
     }
 }
 
-void PathCanvas::wheelEvent(QWheelEvent* e)
+void PathCanvas::zoomAt(const QPointF& at, double factor)
 {
-    const QPointF at = e->position();
     const QPointF world = toWorld(at);
-    const double factor = std::pow(1.0015, e->angleDelta().y());
     m_scale = std::clamp(m_scale * factor, 1e-4, 1e4);
     m_origin = QPointF(at.x() - world.x() * m_scale, at.y() + world.y() * m_scale);
     m_fitted = false;
     update();
+}
+
+void PathCanvas::zoom(double factor)
+{
+    zoomAt(QPointF(width() / 2.0, height() / 2.0), factor);
+}
+
+void PathCanvas::wheelEvent(QWheelEvent* e)
+{
+    zoomAt(e->position(), std::pow(1.0015, e->angleDelta().y()));
     e->accept();
+}
+
+bool PathCanvas::event(QEvent* e)
+{
+    if (e->type() != QEvent::ToolTip)
+        return QWidget::event(e);
+    const auto* help = static_cast<QHelpEvent*>(e);
+    const int line = lineAt(help->pos());
+    QString tip;
+    for (const path::PathElement& el : m_result.elements) {
+        if (line < 0 || el.line != line)
+            continue;
+        tip = QStringLiteral("Line %1").arg(line + 1);
+        if (el.tool >= 0 && el.tool < m_result.tools.size())
+            tip += QStringLiteral(" (%1)").arg(m_result.tools[el.tool].name);
+        break;
+    }
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, this);
+    return true;
 }
 
 void PathCanvas::mousePressEvent(QMouseEvent* e)
@@ -548,6 +578,10 @@ void PathCanvas::keyPressEvent(QKeyEvent* e)
 {
     if (e->key() == Qt::Key_Home)
         fitAll();
+    else if (e->key() == Qt::Key_Plus || e->key() == Qt::Key_Equal)
+        zoom(1.25);
+    else if (e->key() == Qt::Key_Minus)
+        zoom(0.8);
     else
         QWidget::keyPressEvent(e);
 }

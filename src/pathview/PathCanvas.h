@@ -9,8 +9,8 @@
 
 // The drawing of a lathe program's tool path (objectName "picPath"): the XZ plane with Z across
 // (the chuck on the left) and the radius up, or as a full section mirrored below the centre line.
-// The wheel zooms at the mouse, a drag pans, Home fits the whole path; a click on a drawn element
-// reports its program line.
+// The wheel (or + and -) zooms at the mouse, a drag pans, Home fits the whole path; a click on a
+// drawn element reports its program line, and its tool tip names the line and the tool.
 class PathCanvas : public QWidget
 {
     Q_OBJECT
@@ -29,6 +29,8 @@ public:
     void setHighlightLine(int line);
     int highlightLine() const { return m_highlight; }
     void fitAll();
+    // Zooms by the factor about the middle of the picture.
+    void zoom(double factor);
 
     // The colour a tool's moves are drawn in, for the legend and the totals.
     QColor toolColour(int tool) const;
@@ -41,6 +43,7 @@ signals:
     void lineClicked(int line);
 
 protected:
+    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -53,6 +56,7 @@ private:
     struct Colours;
     Colours colours() const;
     QPointF toWorld(const QPointF& screen) const;
+    void zoomAt(const QPointF& at, double factor);
     QRectF visibleWorld() const;
     void paintGrid(QPainter& p, const Colours& c) const;
     void paintStock(QPainter& p, const Colours& c) const;
