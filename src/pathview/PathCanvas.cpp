@@ -137,13 +137,19 @@ void PathCanvas::setResult(path::PathResult result, bool fit)
     m_bounds.reserve(m_result.elements.size());
     m_extent = QRectF();
     for (const path::PathElement& e : m_result.elements) {
-        m_bounds.append(boundsOf(e.points));
-        if (!e.points.isEmpty())
-            m_extent = unite(m_extent, m_bounds.last());
+        const QRectF b = boundsOf(e.points);
+        // An element beyond any number is never drawn nor picked: a NaN extent meets nothing.
+        const bool finite = std::isfinite(b.left()) && std::isfinite(b.right())
+            && std::isfinite(b.top()) && std::isfinite(b.bottom());
+        m_bounds.append(finite ? b : QRectF(qQNaN(), qQNaN(), 0, 0));
+        if (finite && !e.points.isEmpty())
+            m_extent = unite(m_extent, b);
     }
-    for (const path::StockShape& s : m_result.stock)
-        if (!s.outline.isEmpty())
-            m_extent = unite(m_extent, boundsOf(s.outline));
+    for (const path::StockShape& s : m_result.stock) {
+        const QRectF b = boundsOf(s.outline);
+        if (!s.outline.isEmpty() && std::isfinite(b.width()) && std::isfinite(b.height()))
+            m_extent = unite(m_extent, b);
+    }
     if (fit || m_fitPending || m_fitted)
         fitAll();
     update();
@@ -268,24 +274,30 @@ void PathCanvas::paintGrid(QPainter& p, const Colours& c) const
     p.setFont(small);
     const QFontMetricsF fm(small);
     p.setPen(QPen(c.grid, 0));
+    // The multiples of the step on the screen, counted, so that no size of number can stall.
+    const auto marks = [step](double from, double to) {
+        QList<double> at;
+        for (double k = std::ceil(from / step); k * step <= to && at.size() < 200; ++k)
+            at.append(k * step);
+        return at;
+    };
+    const QList<double> zs = marks(world.left(), world.right());
+    const QList<double> rs = marks(world.top(), world.bottom());
     QList<QLineF> lines;
-    for (double z = std::ceil(world.left() / step) * step; z <= world.right(); z += step)
+    for (double z : zs)
         lines.append(QLineF(toScreen({z, world.top()}), toScreen({z, world.bottom()})));
-    for (double r = std::ceil(world.top() / step) * step; r <= world.bottom(); r += step)
+    for (double r : rs)
         lines.append(QLineF(toScreen({world.left(), r}), toScreen({world.right(), r})));
     p.drawLines(lines);
 
     // Z along the bottom edge, X (a diameter) along the left edge.
     p.setPen(c.axis);
-    for (double z = std::ceil(world.left() / step) * step; z <= world.right(); z += step) {
-        const QPointF at = toScreen({z, 0});
-        p.drawText(QPointF(at.x() + 3, height() - fm.descent() - 2), number(z));
-    }
-    for (double r = std::ceil(world.top() / step) * step; r <= world.bottom(); r += step) {
+    for (double z : zs)
+        p.drawText(QPointF(toScreen({z, 0}).x() + 3, height() - fm.descent() - 2), number(z));
+    for (double r : rs) {
         if (r < -step / 2 && !m_fullSection)
             continue; // below the centre line only the full section has diameters
-        const QPointF at = toScreen({0, r});
-        p.drawText(QPointF(3, at.y() - 3), number(2 * std::abs(r)));
+        p.drawText(QPointF(3, toScreen({0, r}).y() - 3), number(2 * std::abs(r)));
     }
 
     // The centre line (the spindle axis, Z) and the X axis at Z0.
@@ -461,9 +473,13 @@ void PathCanvas::paintLegend(QPainter& p, const Colours& c) const
     const QFontMetricsF fm(font());
     const double row = fm.height() * 1.15;
     const double sample = fm.height() * 1.6;
+    // As many tools as the picture has room for, then the rapid moves.
+    const int room = std::max(1, int((height() - fm.height() * 4) / row) - 1);
     QStringList names;
     for (const path::ToolTotals& t : m_result.tools)
-        names << t.name;
+        names << (names.size() + 1 == room && m_result.tools.size() > room ? QStringLiteral("...")
+                                                                           : t.name);
+    names = names.mid(0, room);
     names << QStringLiteral("G00");
     double text = 0;
     for (const QString& n : names)
@@ -482,6 +498,13 @@ void PathCanvas::paintLegend(QPainter& p, const Colours& c) const
     for (qsizetype i = 0; i < names.size(); ++i) {
         const double y = box.top() + pad + row * (double(i) + 0.5);
         const bool rapid = i == names.size() - 1;
+        if (names[i] == u"...") {
+            p.setPen(c.text);
+            p.drawText(
+                QPointF(box.left() + 2 * pad + sample, y + fm.ascent() / 2 - fm.descent() / 2),
+                names[i]);
+            continue;
+        }
         QPen pen(rapid ? c.rapid : toolColour(int(i)), rapid ? 1.3 : 2.2);
         if (rapid)
             pen.setDashPattern({5, 4});
