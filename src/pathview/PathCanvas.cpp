@@ -136,12 +136,15 @@ void PathCanvas::setResult(path::PathResult result, bool fit)
     m_bounds.clear();
     m_bounds.reserve(m_result.elements.size());
     m_extent = QRectF();
+    m_byLine.clear();
     for (const path::PathElement& e : m_result.elements) {
         const QRectF b = boundsOf(e.points);
         // An element beyond any number is never drawn nor picked: a NaN extent meets nothing.
         const bool finite = std::isfinite(b.left()) && std::isfinite(b.right())
             && std::isfinite(b.top()) && std::isfinite(b.bottom());
         m_bounds.append(finite ? b : QRectF(qQNaN(), qQNaN(), 0, 0));
+        if (finite)
+            m_byLine[e.line].append(m_bounds.size() - 1);
         if (finite && !e.points.isEmpty())
             m_extent = unite(m_extent, b);
     }
@@ -353,12 +356,9 @@ void PathCanvas::paintPath(QPainter& p, const Colours& c) const
     const double reach = 8 / m_scale; // marks reach past their point
     std::map<std::pair<int, int>, QList<QLineF>> strokes; // (kind, tool) -> segments
     QList<std::pair<int, QPolygonF>> regions, marks;
-    QList<QLineF> lit;
-    QList<QPointF> litMarks;
     qsizetype segments = 0;
     for (qsizetype i = 0; i < m_result.elements.size(); ++i) {
         const path::PathElement& e = m_result.elements[i];
-        const bool highlighted = e.line == m_highlight;
         for (int side : {1, -1}) {
             if (side < 0 && !m_fullSection)
                 break;
@@ -386,12 +386,8 @@ void PathCanvas::paintPath(QPainter& p, const Colours& c) const
             QList<QLineF>& into = strokes[{int(e.kind), e.tool}];
             for (qsizetype k = 1; k < screen.size(); ++k) {
                 into.append(QLineF(screen[k - 1], screen[k]));
-                if (highlighted)
-                    lit.append(into.last());
             }
             segments += screen.size();
-            if (highlighted && screen.size() == 1)
-                litMarks.append(screen[0]);
         }
     }
     p.setRenderHint(QPainter::Antialiasing, segments < kSmoothLimit);
@@ -425,26 +421,35 @@ void PathCanvas::paintPath(QPainter& p, const Colours& c) const
             p.drawLine(at - QPointF(0, r * 1.4), at + QPointF(0, r * 1.4));
         }
     }
-    if (!lit.isEmpty() || !litMarks.isEmpty() || m_highlight >= 0) {
-        QPen glow(c.highlight, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        glow.setColor(QColor(c.highlight.red(), c.highlight.green(), c.highlight.blue(), 150));
-        p.setRenderHint(QPainter::Antialiasing, true);
-        p.setPen(glow);
-        p.drawLines(lit);
-        for (const QPointF& at : litMarks)
-            p.drawEllipse(at, r * 1.6, r * 1.6);
-        for (qsizetype i = 0; i < m_result.elements.size(); ++i) {
-            const path::PathElement& e = m_result.elements[i];
-            if (e.line != m_highlight || e.kind != MoveKind::Region)
+    paintHighlight(p, c, r);
+}
+
+void PathCanvas::paintHighlight(QPainter& p, const Colours& c, double markRadius) const
+{
+    // The caret's line glows over everything, drawn point by point however small it is; a
+    // move shorter than a mark gets a ring around it so that it can be found.
+    QColor glow = c.highlight;
+    glow.setAlpha(150);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(glow, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    for (qsizetype i : m_byLine.value(m_highlight)) {
+        const path::PathElement& e = m_result.elements[i];
+        for (int side : {1, -1}) {
+            if (side < 0 && !m_fullSection)
+                break;
+            QPolygonF poly;
+            for (const QPointF& q : e.points)
+                poly << toScreen({q.x(), side * q.y()});
+            if (poly.isEmpty())
                 continue;
-            for (int side : {1, -1}) {
-                if (side < 0 && !m_fullSection)
-                    break;
-                QPolygonF poly;
-                for (const QPointF& q : e.points)
-                    poly << toScreen({q.x(), side * q.y()});
+            const QRectF extent = poly.boundingRect();
+            if (e.kind == MoveKind::Region)
                 p.drawPolygon(poly);
-            }
+            else if (poly.size() > 1)
+                p.drawPolyline(poly);
+            if (extent.width() < 2 * markRadius && extent.height() < 2 * markRadius)
+                p.drawEllipse(extent.center(), markRadius * 1.8, markRadius * 1.8);
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "pathview/core/PathModel.h"
 
 #include <QColor>
+#include <QHash>
 #include <QList>
 #include <QRectF>
 #include <QWidget>
@@ -61,6 +62,7 @@ private:
     void paintGrid(QPainter& p, const Colours& c) const;
     void paintStock(QPainter& p, const Colours& c) const;
     void paintPath(QPainter& p, const Colours& c) const;
+    void paintHighlight(QPainter& p, const Colours& c, double markRadius) const;
     void paintLegend(QPainter& p, const Colours& c) const;
     void paintScale(QPainter& p, const Colours& c) const;
     double gridStep() const;
@@ -68,6 +70,7 @@ private:
     path::PathResult m_result;
     QList<QRectF> m_bounds; // each element's extent in the plane, for culling and clicks
     QRectF m_extent; // everything drawn
+    QHash<int, QList<qsizetype>> m_byLine; // the elements of each line
     bool m_fullSection = false;
     int m_highlight = -1;
     double m_scale = 1; // pixels per mm
