@@ -58,13 +58,17 @@ private slots:
     void init() { m_main = StartFresh(); }
     void cleanup() { CloseMainDiscardingChanges(); }
 
-    // Hidden at first; the menu item shows it, its own close button hides it, and both the
-    // visibility and the view's settings are kept for the next run.
+    // Hidden at first; the menu item's key shows it from the text, its own close button hides
+    // it, and both the visibility and the view's settings are kept for the next run.
     void shownFromTheDisplayMenuAndKept()
     {
         QVERIFY(view() && !view()->isVisible() && !item("mnuViewPathView")->isChecked());
-        item("mnuViewPathView")->trigger();
+        item("mnuFileNew")->trigger();
+        QApplication::setActiveWindow(m_main);
+        ActiveText()->setFocus();
+        QTest::keyClick(ActiveText(), Qt::Key_F9); // the menu's key, not the text box's
         QVERIFY(view()->isVisible() && item("mnuViewPathView")->isChecked());
+        QCOMPARE(ActiveText()->Text(), QString());
         auto* rapid = view()->findChild<QDoubleSpinBox*>(u"txtRapidRate"_qs);
         auto* change = view()->findChild<QDoubleSpinBox*>(u"txtToolChange"_qs);
         QCOMPARE(rapid->value(), 20.0); // m/min
