@@ -408,7 +408,9 @@ void frmMain::closeEvent(QCloseEvent* e)
     m_files->SaveSettingsAtShutdown();
     e->accept();
     QMainWindow::closeEvent(e);
+    // The tools close with the main window; a floating path view is the window's own and stays
+    // as it is, remembered as shown.
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != this && w->isVisible())
+        if (w != this && w->isVisible() && w != m_path)
             w->close();
 }

@@ -75,6 +75,7 @@ private slots:
         QCOMPARE(change->value(), 2.0);
         rapid->setValue(12.5);
         change->setValue(0);
+        view()->setFloating(true);
         CloseMain();
         const QByteArray stored = ReadBytes(SettingsFile());
         QVERIFY(stored.contains("Shown=True") && stored.contains("RapidRate=12500"));
