@@ -305,10 +305,10 @@ void PathCanvas::paintGrid(QPainter& p, const Colours& c) const
 
     // The centre line (the spindle axis, Z) and the X axis at Z0.
     const QPointF left = toScreen({world.left(), 0}), right = toScreen({world.right(), 0});
-    QPen centre(c.centre, 0, Qt::DashDotLine);
+    QPen centre(c.centre, 1, Qt::DashDotLine);
     p.setPen(centre);
     p.drawLine(left, right);
-    p.setPen(QPen(c.axis, 0));
+    p.setPen(QPen(c.axis, 1));
     const QPointF zero = toScreen({0, 0});
     p.drawLine(QPointF(zero.x(), 0), QPointF(zero.x(), height()));
     QFont bold = font();
@@ -333,7 +333,7 @@ void PathCanvas::paintStock(QPainter& p, const Colours& c) const
                 QPolygonF poly;
                 for (const QPointF& q : s.outline)
                     poly << toScreen({q.x(), side * q.y()});
-                p.setPen(QPen(edge, 0));
+                p.setPen(QPen(edge, 1));
                 p.setBrush(fill);
                 p.drawPolygon(poly);
                 if (kind == StockKind::Jaw) {
@@ -397,7 +397,7 @@ void PathCanvas::paintPath(QPainter& p, const Colours& c) const
         QColor fill = toolColour(tool);
         fill.setAlpha(c.dark ? 70 : 55);
         p.setBrush(fill);
-        p.setPen(QPen(toolColour(tool), 0, Qt::DotLine));
+        p.setPen(QPen(toolColour(tool), 1, Qt::DotLine));
         p.drawPolygon(poly);
     }
     p.setBrush(Qt::NoBrush);
@@ -463,7 +463,7 @@ void PathCanvas::paintScale(QPainter& p, const Colours& c) const
     const double right = width() - fm.height() * 0.8;
     const double y = height() - fm.height() * 2.2; // above the Z numbers of the grid
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(c.text, 0));
+    p.setPen(QPen(c.text, 1));
     p.drawLine(QPointF(right - length, y), QPointF(right, y));
     p.drawLine(QPointF(right - length, y - 4), QPointF(right - length, y + 4));
     p.drawLine(QPointF(right, y - 4), QPointF(right, y + 4));

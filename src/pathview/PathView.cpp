@@ -235,7 +235,14 @@ void PathView::read(bool fit)
     m_run = run;
     const int serial = m_serial;
     m_workers.start([this, run, copy, settings, serial, fit] {
-        path::PathResult result = path::ReadPath(QString::fromUtf8(copy), settings, &run->cancel);
+        path::PathResult result;
+        try {
+            result = path::ReadPath(QString::fromUtf8(copy), settings, &run->cancel);
+        } catch (...) {
+            // The reader promises not to throw; should it, the view shows nothing rather than
+            // take the editor down from a worker thread.
+            result = {};
+        }
         if (run->cancel || result.cancelled)
             return;
         QMetaObject::invokeMethod(
