@@ -80,7 +80,6 @@ PathView::PathView(Shell* shell)
     m_notDrawnButton = new QPushButton;
     m_notDrawnButton->setObjectName(QStringLiteral("cmdNotDrawn"));
     m_notDrawnButton->setCheckable(true);
-    m_notDrawnButton->setFlat(true);
     m_notDrawnButton->setToolTip(QStringLiteral("List the lines the view does not draw"));
     m_notDrawn = new QListWidget;
     m_notDrawn->setObjectName(QStringLiteral("lstNotDrawn"));
