@@ -136,6 +136,7 @@ void PathCanvas::setResult(path::PathResult result, bool fit)
     m_bounds.clear();
     m_bounds.reserve(m_result.elements.size());
     m_extent = QRectF();
+    m_work = QRectF();
     m_byLine.clear();
     for (const path::PathElement& e : m_result.elements) {
         const QRectF b = boundsOf(e.points);
@@ -145,16 +146,21 @@ void PathCanvas::setResult(path::PathResult result, bool fit)
         m_bounds.append(finite ? b : QRectF(qQNaN(), qQNaN(), 0, 0));
         if (finite)
             m_byLine[e.line].append(m_bounds.size() - 1);
-        if (finite && !e.points.isEmpty())
+        if (finite && !e.points.isEmpty()) {
             m_extent = unite(m_extent, b);
+            if (e.kind != path::MoveKind::Rapid)
+                m_work = unite(m_work, b);
+        }
     }
     for (const path::StockShape& s : m_result.stock) {
         const QRectF b = boundsOf(s.outline);
-        if (!s.outline.isEmpty() && std::isfinite(b.width()) && std::isfinite(b.height()))
+        if (!s.outline.isEmpty() && std::isfinite(b.width()) && std::isfinite(b.height())) {
             m_extent = unite(m_extent, b);
+            m_work = unite(m_work, b);
+        }
     }
     if (fit || m_fitPending || m_fitted)
-        fitAll();
+        fitTo(m_fitWork);
     update();
 }
 
@@ -168,7 +174,7 @@ void PathCanvas::clear()
 void PathCanvas::setFullSection(bool on)
 {
     m_fullSection = on;
-    fitAll();
+    fitTo(m_fitWork);
 }
 
 void PathCanvas::setHighlightLine(int line)
@@ -181,7 +187,19 @@ void PathCanvas::setHighlightLine(int line)
 
 void PathCanvas::fitAll()
 {
-    QRectF r = unite(m_extent.isNull() ? QRectF(-50, 0, 100, 50) : m_extent, QRectF(0, 0, 0, 0));
+    fitTo(false);
+}
+
+void PathCanvas::fitWork()
+{
+    fitTo(true);
+}
+
+void PathCanvas::fitTo(bool work)
+{
+    m_fitWork = work;
+    const QRectF& wanted = work && !m_work.isNull() ? m_work : m_extent;
+    QRectF r = unite(wanted.isNull() ? QRectF(-50, 0, 100, 50) : wanted, QRectF(0, 0, 0, 0));
     if (m_fullSection)
         r = unite(r, mirrored(r));
     if (width() < 20 || height() < 20) {
@@ -617,7 +635,7 @@ void PathCanvas::keyPressEvent(QKeyEvent* e)
 void PathCanvas::resizeEvent(QResizeEvent* e)
 {
     if (m_fitPending || m_fitted) {
-        fitAll(); // a picture not zoomed or panned since it was fitted stays fitted
+        fitTo(m_fitWork); // a picture not zoomed or panned since it was fitted stays fitted
     } else {
         // The middle of the picture stays in the middle.
         m_origin += QPointF(e->size().width() - e->oldSize().width(),

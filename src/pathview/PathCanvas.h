@@ -10,7 +10,8 @@
 
 // The drawing of a lathe program's tool path (objectName "picPath"): the XZ plane with Z across
 // (the chuck on the left) and the radius up, or as a full section mirrored below the centre line.
-// The wheel (or + and -) zooms at the mouse, a drag pans, Home fits the whole path; a click on a
+// The wheel (or + and -) zooms at the mouse, a drag pans, Home fits the whole path, the part
+// button the stock and the cuts; a click on a
 // drawn element reports its program line, and its tool tip names the line and the tool.
 class PathCanvas : public QWidget
 {
@@ -29,7 +30,11 @@ public:
     // The elements of that 0-based line are drawn highlighted; -1 for none.
     void setHighlightLine(int line);
     int highlightLine() const { return m_highlight; }
+    // Frames the whole path, rapids to the home position included (Home).
     void fitAll();
+    // Frames the stock and the cutting moves, so the part fills the picture; the first fit of a
+    // new picture does this.
+    void fitWork();
     // Zooms by the factor about the middle of the picture.
     void zoom(double factor);
 
@@ -54,6 +59,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    void fitTo(bool work);
     struct Colours;
     Colours colours() const;
     QPointF toWorld(const QPointF& screen) const;
@@ -70,6 +76,8 @@ private:
     path::PathResult m_result;
     QList<QRectF> m_bounds; // each element's extent in the plane, for culling and clicks
     QRectF m_extent; // everything drawn
+    QRectF m_work; // the stock and the cutting moves: everything but the rapids
+    bool m_fitWork = true; // what a fit frames: the work (Fit part) or the whole path (Fit, Home)
     QHash<int, QList<qsizetype>> m_byLine; // the elements of each line
     bool m_fullSection = false;
     int m_highlight = -1;

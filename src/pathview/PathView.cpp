@@ -61,11 +61,16 @@ PathView::PathView(Shell* shell)
     m_fit = new QPushButton(QStringLiteral("Fit"));
     m_fit->setObjectName(QStringLiteral("cmdFit"));
     m_fit->setToolTip(QStringLiteral("Show the whole path (Home)"));
+    auto* fitPart = new QPushButton(QStringLiteral("Fit part"));
+    fitPart->setObjectName(QStringLiteral("cmdFitPart"));
+    fitPart->setToolTip(QStringLiteral("Show the stock and the cutting moves"));
+    connect(fitPart, &QPushButton::clicked, m_canvas, &PathCanvas::fitWork);
     m_section = new QCheckBox(QStringLiteral("Full section"));
     m_section->setObjectName(QStringLiteral("chkFullSection"));
     m_section->setToolTip(QStringLiteral("Mirror the path below the centre line"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_fit);
+    buttons->addWidget(fitPart);
     buttons->addWidget(m_section);
     buttons->addStretch();
 
