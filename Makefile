@@ -59,7 +59,7 @@ sanitize: deps
 FUZZ_BUILD    ?= build-fuzz
 FUZZ_SECONDS  ?= 120
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-FUZZ_TARGETS  := FuzzNumbers FuzzGenerators FuzzPath
+FUZZ_TARGETS  := FuzzNumbers FuzzGenerators FuzzPath FuzzTextChanges
 
 fuzz: deps
 	$(call install_missing,$(FUZZ_PACKAGES))
@@ -73,10 +73,17 @@ fuzz: deps
 	    ../bin/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -artifact_prefix=$$t- $$t) || exit 1; \
 	done
 
+# The text tools against their floors, typing, what the user waits for through the main window on
+# a 10 MB program beside a 2 KB one with its memory, and the open against SciTE under Xvfb.
+BENCH_PACKAGES := scite xdotool
+
 bench: build
+	$(call install_missing,$(BENCH_PACKAGES))
 	$(BUILD)/bin/corvane_bench
 	$(BUILD)/bin/corvane_path_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/corvane_typing_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/corvane_editor_bench
+	xvfb-run -a -s "-screen 0 1280x1024x24" tools/open-bench.sh $(BUILD)/bin
 
 # Mutation check of the core (src/*/core, src/common, src/process/generators): COUNT mutants
 # chosen by SEED, each built and tested in a private copy under build-mutants/.

@@ -4,7 +4,7 @@
 
 #include "pathview/core/PathModel.h"
 
-#include "GeneratedProgram.h"
+#include "BenchProgram.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -54,7 +54,7 @@ double plainPass(const QString& text, qsizetype* lines)
 
 int main()
 {
-    const QString program = generateProgram();
+    const QString program = GenerateProgram(400000);
     const path::PathSettings settings;
     std::printf("Program: %lld characters; best of %d runs each\n\n",
         static_cast<long long>(program.size()), kRuns);

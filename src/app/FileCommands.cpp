@@ -150,9 +150,16 @@ bool FileCommands::OpenFile(const QString& path)
     module1().gSearchText.clear();
     {
         WaitCursor wait;
-        DecodedText decoded = DecodeProgramText(contents.bytes);
-        doc->txtText()->loadText(decoded.text);
-        doc->setEncoding(decoded.encoding);
+        // A UTF-8 (or plain ASCII) program goes to the text box as it is, without a decoded copy.
+        if (IsExactUtf8(contents.bytes)) {
+            doc->txtText()->loadUtf8(contents.bytes);
+            doc->setEncoding(QByteArrayLiteral("UTF-8"));
+        } else {
+            const DecodedText decoded = DecodeProgramText(contents.bytes);
+            doc->txtText()->loadText(decoded.text);
+            doc->setEncoding(decoded.encoding);
+        }
+        contents = {};
     }
     m_shell->EnableDocumentCommands();
     doc->txtText()->setDataChanged(false);
@@ -220,8 +227,13 @@ bool FileCommands::FileWrite(const QString& path, frmDocument* doc)
     QByteArray encoding;
     {
         WaitCursor wait;
-        const QByteArray bytes
-            = EncodeProgramText(doc->txtText()->Text(), doc->encoding(), &encoding);
+        // The text box holds UTF-8: a UTF-8 program is written from its bytes as they are.
+        const bool utf8 = doc->encoding() == "UTF-8";
+        if (utf8)
+            encoding = doc->encoding();
+        const QByteArray bytes = utf8
+            ? doc->txtText()->utf8Text()
+            : EncodeProgramText(doc->txtText()->Text(), doc->encoding(), &encoding);
         written = WriteFileAtomically(path, bytes, &reason);
     }
     if (!written) {

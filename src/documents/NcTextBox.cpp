@@ -5,6 +5,7 @@
 #include "documents/NcLexer.h"
 #include "documents/ProgramFont.h"
 #include "documents/core/AutoNumber.h"
+#include "documents/core/TextChanges.h"
 
 #include <Qsci/qscicommandset.h>
 
@@ -15,6 +16,11 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTextBoundaryFinder>
+#include <QTimer>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 QList<QKeySequence>& menuKeys()
@@ -26,6 +32,16 @@ QList<QKeySequence>& menuKeys()
 QKeySequence sequenceOf(const QKeyEvent* e)
 {
     return QKeySequence(e->keyCombination());
+}
+
+// A load or a whole-text tool on a long program passes through copies of the text many
+// megabytes long. Once the command is over and they are gone, the C library is asked to give
+// their pages back; on its own it keeps them for later use and the program stays that much larger.
+void giveBackFreedMemory()
+{
+#ifdef __GLIBC__
+    QTimer::singleShot(0, [] { malloc_trim(0); });
+#endif
 }
 } // namespace
 
@@ -247,24 +263,35 @@ NcTextBox::NcTextBox(QWidget* parent)
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &NcTextBox::caretMoved);
     releaseMenuKeys();
     updateLineNumberMargin();
-    showCurrentLine();
+    followPalette();
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
         if (!m_matchText.isEmpty() && (updated & (SC_UPDATE_CONTENT | SC_UPDATE_V_SCROLL)))
             markVisibleMatches();
     });
 }
 
-void NcTextBox::showCurrentLine()
+void NcTextBox::followPalette()
 {
-    // A tint of the selection colour over the base, readable on a light and on a dark palette.
-    const QColor base = palette().color(QPalette::Base);
-    const QColor tint = palette().color(QPalette::Highlight);
-    const auto mix = [](int b, int t) { return (b * 7 + t) / 8; };
+    // A colour of `weight` parts b to one part t.
+    const auto mix = [](const QColor& b, const QColor& t, int weight) {
+        const auto part = [weight](int x, int y) { return (x * weight + y) / (weight + 1); };
+        return QColor(part(b.red(), t.red()), part(b.green(), t.green()), part(b.blue(), t.blue()));
+    };
+    const QPalette& colours = palette();
+    const QColor base = colours.color(QPalette::Base);
+    const bool dark = base.lightness() < 128;
+    // The current line: a tint of the selection colour over the base, stronger on a dark base,
+    // where an eighth would not be seen.
     setCaretLineVisible(true);
     // Each window of a tiled set keeps showing where its caret is.
     SendScintilla(SCI_SETCARETLINEVISIBLEALWAYS, 1L);
-    setCaretLineBackgroundColor(QColor(mix(base.red(), tint.red()), mix(base.green(), tint.green()),
-        mix(base.blue(), tint.blue())));
+    setCaretLineBackgroundColor(mix(base, colours.color(QPalette::Highlight), dark ? 2 : 7));
+    setCaretForegroundColor(colours.color(QPalette::Text));
+    // The line numbers on the window's ground, in the text colour softened towards it: light on
+    // a dark palette, dark on a light one, as the words are coloured.
+    const QColor ground = colours.color(QPalette::Window);
+    setMarginsBackgroundColor(ground);
+    setMarginsForegroundColor(mix(colours.color(QPalette::Text), ground, 2));
     const unsigned long indicator = kMatchIndicator;
     SendScintilla(SCI_INDICSETSTYLE, indicator, static_cast<long>(INDIC_ROUNDBOX));
     SendScintilla(SCI_INDICSETFORE, indicator, QColor(255, 170, 0));
@@ -333,6 +360,14 @@ void NcTextBox::releaseMenuKeys()
 
 bool NcTextBox::event(QEvent* e)
 {
+    if (e->type() == QEvent::PaletteChange) {
+        // A new desktop theme: the colours of the words, the margin and the current line follow.
+        if (lexer()) {
+            setColouring(false);
+            setColouring(true);
+        }
+        followPalette();
+    }
     if (e->type() == QEvent::ShortcutOverride) {
         const auto* ke = static_cast<QKeyEvent*>(e);
         if (menuKeys().contains(sequenceOf(ke))) {
@@ -524,6 +559,7 @@ void NcTextBox::setColouring(bool on)
     setLexer(on ? new NcLexer(palette(), shown, this) : nullptr);
     delete old;
     setScreenFont(shown);
+    followPalette();
 }
 
 QString NcTextBox::Text() const
@@ -533,26 +569,60 @@ QString NcTextBox::Text() const
     return QString::fromUtf8(bytes, length);
 }
 
+QByteArray NcTextBox::utf8Text() const
+{
+    const long length = SendScintilla(SCI_GETLENGTH);
+    return QByteArray(
+        reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), length);
+}
+
 void NcTextBox::setWholeText(const QString& text)
 {
-    const QByteArray bytes = text.toUtf8();
-    SendScintilla(SCI_TARGETWHOLEDOCUMENT);
-    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    const QByteArray after = text.toUtf8();
+    const QList<TextChange> spans = ChangedSpans(
+        QByteArrayView(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)),
+            SendScintilla(SCI_GETLENGTH)),
+        after);
+    // The spans are in the old text's positions; each one written moves those after it. A span
+    // that takes out lines above the view would scroll it: the view is kept where it was.
+    const long top = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+    beginUndoAction();
+    qsizetype moved = 0;
+    for (const TextChange& span : spans) {
+        const unsigned long start = static_cast<unsigned long>(span.oldStart + moved);
+        SendScintilla(SCI_SETTARGETRANGE, start, static_cast<long>(start + span.oldLength));
+        SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(span.newLength),
+            after.constData() + span.newStart);
+        moved += span.newLength - span.oldLength;
+    }
+    endUndoAction();
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(top));
+    // As after a replacement of the whole text: the caret at the start, nothing selected.
+    SendScintilla(SCI_SETEMPTYSELECTION, 0L);
     finishChange();
+    giveBackFreedMemory();
 }
 
 void NcTextBox::loadText(const QString& text)
 {
-    const QByteArray bytes = text.toUtf8();
+    loadUtf8(text.toUtf8());
+}
+
+void NcTextBox::loadUtf8(QByteArrayView bytes)
+{
     SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
     SendScintilla(SCI_CLEARALL);
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    // Room for the first edits: without it the first key makes the editor move the text and its
+    // styles to blocks a sixth larger than the program.
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(bytes.size() + 64 * 1024));
     SendScintilla(SCI_SETUNDOCOLLECTION, 1L);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0L);
     setDataChanged(false);
     finishChange();
     emit historyChanged();
+    giveBackFreedMemory();
 }
 
 long NcTextBox::bytePosition(qint64 index) const

@@ -21,10 +21,15 @@ public:
     explicit NcTextBox(QWidget* parent = nullptr);
 
     QString Text() const;
-    // Replaces the whole text in one undoable step.
+    // The text as the editor holds it, in UTF-8.
+    QByteArray utf8Text() const;
+    // Replaces the whole text in one undoable step. Only the spans that differ are written, so
+    // the history keeps what changed, not two copies of the program.
     void setWholeText(const QString& text);
     // Puts a freshly loaded text in: no undo history, not changed.
     void loadText(const QString& text);
+    // The same with the text in UTF-8 bytes, taken as they are.
+    void loadUtf8(QByteArrayView bytes);
 
     qint64 SelStart() const;
     void setSelStart(qint64 start);
@@ -79,7 +84,8 @@ private:
     qint64 indexOf(long bytePos) const;
     void releaseMenuKeys();
     void updateLineNumberMargin();
-    void showCurrentLine();
+    // The current line, the caret, the line numbers and the match marks in the palette's colours.
+    void followPalette();
     void markVisibleMatches();
 
     bool m_forcedChanged = false;

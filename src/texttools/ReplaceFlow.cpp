@@ -58,7 +58,6 @@ NcTextBox* ReplaceFlow::beginStep()
     NcTextBox* box = TargetText(m_target);
     if (!box)
         return nullptr;
-    TakeSearchText(box);
     if (m_controls.fromTop->isChecked()) {
         module1().gFindPos = 0;
         m_controls.fromTop->setChecked(false);
@@ -80,7 +79,7 @@ void ReplaceFlow::endSequence(const EndMessage& message)
 void ReplaceFlow::NextFind_Click()
 {
     NcTextBox* box = beginStep();
-    if (box && !FindNext(box))
+    if (box && !SearchStep(box, [box] { return FindNext(box); }))
         endSequence(m_skipOrAllEnd);
 }
 
@@ -89,21 +88,24 @@ void ReplaceFlow::Change_Click()
     NcTextBox* box = beginStep();
     if (!box)
         return;
-    Module1& m = module1();
-    // The first press of a sequence only finds; each later press changes what the press before
-    // found.
-    if (m.gFirstChange)
-        m.gFirstChange = false;
-    else
-        changeSelected(box);
-    if (!FindNext(box))
+    const bool found = SearchStep(box, [this, box] {
+        Module1& m = module1();
+        // The first press of a sequence only finds; each later press changes what the press
+        // before found.
+        if (m.gFirstChange)
+            m.gFirstChange = false;
+        else
+            changeSelected(box);
+        return FindNext(box);
+    });
+    if (!found)
         endSequence(m_changeEnd);
 }
 
 void ReplaceFlow::AllChange_Click()
 {
     NcTextBox* box = beginStep();
-    if (box && changeAll(box))
+    if (box && SearchStep(box, [this, box] { return changeAll(box); }))
         endSequence(m_skipOrAllEnd);
 }
 

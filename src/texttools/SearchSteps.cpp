@@ -43,9 +43,15 @@ void ForgetMatches(frmDocument* target, const QString& findText)
         target->txtText()->showMatches({});
 }
 
-void TakeSearchText(NcTextBox* box)
+bool SearchStep(NcTextBox* box, const std::function<bool()>& step)
 {
-    module1().gSearchText = box->Text();
+    Module1& m = module1();
+    m.gSearchText = box->Text();
+    struct Release
+    {
+        ~Release() { module1().gSearchText = QString(); }
+    } release;
+    return step();
 }
 
 bool FindNext(NcTextBox* box)

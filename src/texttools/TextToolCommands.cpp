@@ -42,9 +42,7 @@ frmDocument* TextToolCommands::startSearch()
         ReportError(errNoDocument);
         return nullptr;
     }
-    NcTextBox* box = doc->txtText();
-    TakeSearchText(box);
-    module1().gFindPos = box->SelStart();
+    module1().gFindPos = doc->txtText()->SelStart();
     return doc;
 }
 
@@ -94,7 +92,7 @@ void TextToolCommands::mnuSearchNextFind_Click()
     NcTextBox* box = doc->txtText();
     // One behind the selection start, so that the text found last is not found again.
     m.gFindPos = box->SelStart() + 1;
-    if (FindNext(box))
+    if (SearchStep(box, [box] { return FindNext(box); }))
         return;
     const QString text = m.gChangeCount != 0
         ? QString::number(m.gChangeCount) + QStringLiteral(" time  change しました . ")

@@ -38,7 +38,6 @@ void frmFind::NextFind_Click()
     NcTextBox* box = TargetText(m_target);
     if (!box)
         return;
-    TakeSearchText(box);
     Module1& m = module1();
     if (ui->Check1->isChecked()) {
         m.gFindPos = 0;
@@ -46,7 +45,7 @@ void frmFind::NextFind_Click()
     }
     // Not found is said whatever count an unfinished replace sequence left behind: the count is
     // that dialog's business.
-    if (!FindNext(box))
+    if (!SearchStep(box, [box] { return FindNext(box); }))
         ShowMessage(QLatin1Char('"') + m.gFindText + QStringLiteral("\" not find."),
             QMessageBox::NoIcon, QMessageBox::Ok, QStringLiteral("Find"));
 }

@@ -110,7 +110,6 @@ void frmNumberArrange::Command1_Click()
     const QString text = box->Text();
     const ArrangeResult result = ArrangeNumbers(text, o.fromTop ? 0 : box->SelStart(), o);
     Module1& m = module1();
-    m.gSearchText = result.text;
     m.gFindPos = result.findPos;
     m.gLineFeed = result.lineFeed;
     if (result.text != text)

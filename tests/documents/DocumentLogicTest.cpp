@@ -3,9 +3,11 @@
 #include "documents/core/AutoNumber.h"
 #include "documents/core/NcWords.h"
 #include "documents/core/PrintLayout.h"
+#include "documents/core/TextChanges.h"
 #include "documents/core/TextFile.h"
 
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 namespace {
 // A printer font whose every character is 2 mm wide.
@@ -59,6 +61,33 @@ const QHash<QString, DataRule> rules = {
             const QByteArray bytes
                 = EncodeProgramText(decoded.text + in[1], decoded.encoding, &used);
             return {used, QString::fromUtf8(bytes)};
+        }},
+    {"Utf8",
+        [](In in) -> Out {
+            // Taken as UTF-8 exactly when decoding and encoding again gives the bytes back.
+            const QByteArray bytes = in[0].toLatin1();
+            QStringDecoder decoder(QStringConverter::Utf8);
+            const QString text = decoder.decode(bytes);
+            const bool exact = !decoder.hasError() && text.toUtf8() == bytes;
+            return {
+                IsExactUtf8(bytes) ? "yes" : "no", exact == IsExactUtf8(bytes) ? "" : "differs"};
+        }},
+    {"Spans",
+        [](In in) -> Out {
+            const QByteArray before = expanded(in[0]).toUtf8();
+            const QByteArray after = expanded(in[1]).toUtf8();
+            QStringList spans;
+            QByteArray applied = before;
+            qsizetype moved = 0;
+            for (const TextChange& c : ChangedSpans(before, after)) {
+                const QByteArray inserted = after.mid(c.newStart, c.newLength);
+                spans << u"%1,%2,%3"_qs.arg(c.oldStart)
+                             .arg(c.oldLength)
+                             .arg(QString::fromUtf8(inserted));
+                applied.replace(c.oldStart + moved, c.oldLength, inserted);
+                moved += c.newLength - c.oldLength;
+            }
+            return {spans.join(u" ; "_qs), applied == after ? "after" : "wrong"};
         }},
     {"AutoNumberPrefix", [](In in) -> Out { return {AutoNumberPrefix(in[0][0])}; }},
     {"AtStartOfFollowingLine",

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "documents/core/NcWords.h"
+#include "texttools/core/NumberArrange.h"
 
 #include <QAccessible>
 
@@ -81,6 +82,87 @@ private slots:
         QCOMPARE(box.Text(), u"two\r\nthree\r\n"_qs);
         box.undo();
         QCOMPARE(box.Text(), u"N000 G00 M09\r\n"_qs);
+        box.redo();
+        QCOMPARE(box.Text(), u"two\r\nthree\r\n"_qs);
+    }
+
+    // A renumbering writes back only what it changed, in one step that Undo takes back exactly
+    // and Redo does again; wherever each leaves the view, no word in it is left plain.
+    void colouringSurvivesARenumberingAndItsUndo()
+    {
+        NcTextBox box;
+        box.resize(400, 300);
+        box.setColouring(true);
+        box.show();
+        QString text;
+        for (int n = 0; n < 3000; ++n)
+            text += n % 10 == 7 ? u"(外径 %1)\r\n"_qs.arg(n) : u"N000 G01 X%1\r\n"_qs.arg(n);
+        box.loadText(text);
+        box.setFirstVisibleLine(1495);
+        // The kinds of the characters in view, spaces and line ends left out.
+        const auto kindsInView = [&box] {
+            QCoreApplication::processEvents();
+            box.repaint();
+            const long first = box.firstVisibleLine();
+            const long from = box.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, first);
+            const long to = box.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE,
+                first + box.SendScintilla(QsciScintilla::SCI_LINESONSCREEN));
+            QStringList kinds;
+            for (long pos = from; pos < to; ++pos) {
+                const auto c = box.SendScintilla(QsciScintilla::SCI_GETCHARAT, pos);
+                const QString kind
+                    = NcStyleName(NcStyle(box.SendScintilla(QsciScintilla::SCI_GETSTYLEAT, pos)));
+                if (c != ' ' && c != '\r' && c != '\n' && !kinds.contains(kind))
+                    kinds << kind;
+            }
+            kinds.sort();
+            return kinds.join(u' ');
+        };
+        const QString coloured = u"address comment g sequence"_qs;
+        QCOMPARE(kindsInView(), coloured);
+        const QString renumbered = ArrangeNumbers(text, 0, ArrangeOptions()).text;
+        box.setWholeText(renumbered);
+        QCOMPARE(box.Text(), renumbered);
+        QCOMPARE(kindsInView(), coloured);
+        box.undo();
+        QCOMPARE(box.Text(), text);
+        QCOMPARE(kindsInView(), coloured);
+        QVERIFY(!box.isUndoAvailable());
+        box.redo();
+        QCOMPARE(box.Text(), renumbered);
+        QCOMPARE(kindsInView(), coloured);
+    }
+
+    // On a dark palette the line numbers are light on a dark ground, as the words are; a new
+    // palette while the program is open turns the margin and the words with it.
+    void marginAndWordsFollowThePalette()
+    {
+        NcTextBox box;
+        box.setColouring(true);
+        box.loadText(u"N0010 G00 X86\r\n"_qs);
+        const auto lightness = [&box](int message, long style) {
+            const long bgr = box.SendScintilla(message, style);
+            return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff).lightness();
+        };
+        const auto shown = [&] {
+            using S = QsciScintilla;
+            return QList<bool> {lightness(S::SCI_STYLEGETBACK, S::STYLE_LINENUMBER) < 128,
+                lightness(S::SCI_STYLEGETFORE, S::STYLE_LINENUMBER) < 128,
+                lightness(S::SCI_STYLEGETBACK, long(NcStyle::GCode)) < 128,
+                lightness(S::SCI_STYLEGETFORE, long(NcStyle::GCode)) < 128};
+        };
+        QPalette dark = box.palette();
+        for (auto [role, colour] :
+            {std::pair {QPalette::Window, QColor(45, 45, 48)}, {QPalette::Base, QColor(30, 30, 30)},
+                {QPalette::Text, QColor(220, 220, 220)}, {QPalette::Button, QColor(45, 45, 48)}})
+            dark.setColor(role, colour);
+        const QPalette light = box.palette();
+        QCOMPARE(shown(), (QList {false, true, false, true}));
+        box.setPalette(dark);
+        QCOMPARE(shown(), (QList {true, false, true, false}));
+        box.setPalette(light);
+        QCOMPARE(shown(), (QList {false, true, false, true}));
+        QCOMPARE(box.Text(), u"N0010 G00 X86\r\n"_qs);
     }
 
     // A jump to the end of a long program colours the lines in view, not those passed over; they

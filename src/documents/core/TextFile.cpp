@@ -29,19 +29,55 @@ bool encodeExactly(const QString& text, const QByteArray& encoding, QByteArray* 
 }
 } // namespace
 
+bool IsExactUtf8(QByteArrayView bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = p + bytes.size();
+    while (p < end) {
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        // The length of the sequence and the range its second byte must lie in, which rules
+        // out overlong forms, surrogates and code points beyond U+10FFFF.
+        int length = 0;
+        unsigned char low = 0x80, high = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF)
+            length = 2;
+        else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            low = c == 0xE0 ? 0xA0 : 0x80;
+            high = c == 0xED ? 0x9F : 0xBF;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            low = c == 0xF0 ? 0x90 : 0x80;
+            high = c == 0xF4 ? 0x8F : 0xBF;
+        } else
+            return false;
+        if (end - p < length || p[1] < low || p[1] > high)
+            return false;
+        for (int i = 2; i < length; ++i)
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+        p += length;
+    }
+    return true;
+}
+
 DecodedText DecodeProgramText(const QByteArray& bytes)
 {
-    for (const char* name : {"UTF-8", "windows-31j"}) {
-        QStringDecoder decoder(name, kFlags);
-        if (!decoder.isValid())
-            continue;
+    if (IsExactUtf8(bytes)) {
+        QStringDecoder decoder("UTF-8", kFlags);
+        return {decoder.decode(bytes), QByteArrayLiteral("UTF-8")};
+    }
+    QStringDecoder decoder("windows-31j", kFlags);
+    if (decoder.isValid()) {
         QString text = decoder.decode(bytes);
-        if (decoder.hasError())
-            continue;
-        QStringEncoder encoder(name, kFlags);
-        const QByteArray again = encoder.encode(text);
-        if (!encoder.hasError() && again == bytes)
-            return {std::move(text), QByteArray(name)};
+        QStringEncoder encoder("windows-31j", kFlags);
+        const QByteArray again = decoder.hasError() ? QByteArray() : encoder.encode(text);
+        if (!decoder.hasError() && !encoder.hasError() && again == bytes)
+            return {std::move(text), QByteArrayLiteral("windows-31j")};
     }
     return {QString::fromLatin1(bytes), QByteArrayLiteral("ISO-8859-1")};
 }

@@ -14,6 +14,10 @@ struct DecodedText
 
 DecodedText DecodeProgramText(const QByteArray& bytes);
 
+// True when the bytes are UTF-8 that decodes exactly (no broken, overlong or surrogate
+// sequence): such a file is its own UTF-8 text and needs no decoding to be shown.
+bool IsExactUtf8(QByteArrayView bytes);
+
 // The bytes of a text in the given encoding. When the text holds characters that encoding cannot
 // carry, the text is written as UTF-8 rather than losing them; *usedEncoding tells which.
 QByteArray EncodeProgramText(

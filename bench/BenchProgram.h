@@ -1,22 +1,20 @@
 #pragma once
 
-// The generated program the benchmarks share: about 10 MB of turning program.
 #include <QString>
 
-constexpr int kGeneratedLines = 400000;
-
-// About 10 MB of turning program: every fourth line carries the coolant word M08 (100,000 in
-// all), most carry an X value, a few named sequences, comments, TAB lines and program ends.
-inline QString generateProgram()
+// A turning program as a CAM system writes it, `lines` lines long (400,000 lines are about
+// 10 MB): every fourth line carries the coolant word M08, most carry an X value; a few named
+// sequences, comments, TAB lines and program ends.
+inline QString GenerateProgram(int lines)
 {
     QString text;
-    text.reserve(11'000'000);
+    text.reserve(lines * 28);
     quint32 seed = 12345;
     const auto next = [&seed](int range) {
         seed = seed * 1103515245u + 12345u;
         return static_cast<int>((seed >> 8) % static_cast<quint32>(range));
     };
-    for (int i = 0; i < kGeneratedLines; ++i) {
+    for (int i = 0; i < lines; ++i) {
         QString line;
         switch (i % 8) {
         case 0:
