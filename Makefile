@@ -59,7 +59,7 @@ sanitize: deps
 FUZZ_BUILD    ?= build-fuzz
 FUZZ_SECONDS  ?= 120
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-FUZZ_TARGETS  := FuzzNumbers FuzzGenerators FuzzTextChanges
+FUZZ_TARGETS  := FuzzNumbers FuzzGenerators FuzzPath FuzzTextChanges
 
 fuzz: deps
 	$(call install_missing,$(FUZZ_PACKAGES))
@@ -80,6 +80,7 @@ BENCH_PACKAGES := scite xdotool
 bench: build
 	$(call install_missing,$(BENCH_PACKAGES))
 	$(BUILD)/bin/corvane_bench
+	$(BUILD)/bin/corvane_path_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/corvane_typing_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/corvane_editor_bench
 	xvfb-run -a -s "-screen 0 1280x1024x24" tools/open-bench.sh $(BUILD)/bin

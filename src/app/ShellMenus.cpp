@@ -69,6 +69,7 @@ const std::vector<ShellItem>& ShellItems()
         {"mnuView", "mnuViewToolbar", u"Tool bar (&T)", "", Checkable | StartsChecked},
         {"mnuView", "mnuViewStatusBar", u"Status bar (&B)", "", Checkable | StartsChecked},
         {"mnuView", "mnuViewColouring", u"Colouring", "", Checkable | StartsChecked},
+        {"mnuView", "mnuViewPathView", u"Path view", "F9", Checkable},
         {"mnuView", "mnuViewBar", u"", "", Separator},
         {"mnuView", "mnuWindowCascade", u"Cascade(&C)", "", Checkable},
         {"mnuView", "mnuWindowTileHorizontal", u"Horizontal(&H)", "", Checkable},

@@ -13,6 +13,7 @@
 #include "common/Module1.h"
 #include "documents/NcTextBox.h"
 #include "documents/PrintCommands.h"
+#include "pathview/PathView.h"
 #include "process/ProcessCommands.h"
 #include "process/ProcessMenus.h"
 #include "texttools/CodeMenus.h"
@@ -116,6 +117,10 @@ frmMain::frmMain(QWidget* parent)
         emit activeDocumentChanged();
     });
     connect(this, &frmMain::activeDocumentChanged, m_edits, &EditCommands::followActiveDocument);
+    // The path view sits beside the documents and shows the one being worked on.
+    m_path = new PathView(m_shell);
+    addDockWidget(Qt::RightDockWidgetArea, m_path);
+    connect(this, &frmMain::activeDocumentChanged, m_path, &PathView::followActiveDocument);
     NcTextBox::setMenuShortcuts(menuShortcuts());
 
     m_files->connectTo(m_shell);
@@ -126,6 +131,7 @@ frmMain::frmMain(QWidget* parent)
     (new TextToolCommands(m_shell))->connectTo(m_shell);
     (new PrintCommands(m_shell))->connectTo(m_shell);
     (new CalcCommands(m_shell))->connectTo(m_shell);
+    m_path->connectTo(m_shell);
 }
 
 frmMain::~frmMain()
@@ -402,7 +408,9 @@ void frmMain::closeEvent(QCloseEvent* e)
     m_files->SaveSettingsAtShutdown();
     e->accept();
     QMainWindow::closeEvent(e);
+    // The tools close with the main window; a floating path view is the window's own and stays
+    // as it is, remembered as shown.
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != this && w->isVisible())
+        if (w != this && w->isVisible() && w != m_path)
             w->close();
 }

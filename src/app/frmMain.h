@@ -15,6 +15,7 @@ class EditCommands;
 class WindowCommands;
 class HelpCommands;
 class ProcessCommands;
+class PathView;
 class Shell;
 
 // The main window: the document area, the menu bar, the tool bar and the status bar. The commands
@@ -42,6 +43,7 @@ public:
     Shell* shell() const { return m_shell; }
     FileCommands* files() const { return m_files; }
     WindowCommands* windows() const { return m_windows; }
+    PathView* pathView() const { return m_path; }
 
     void HideDocumentMenus();
     void ShowDocumentMenus();
@@ -85,6 +87,7 @@ private:
     WindowCommands* m_windows;
     HelpCommands* m_help;
     ProcessCommands* m_process;
+    PathView* m_path;
     bool m_shuttingDown = false;
 };
 

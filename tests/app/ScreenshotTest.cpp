@@ -1,8 +1,12 @@
 #include "TestSupport.h"
 
+#include "common/ProgramFolder.h"
+#include "pathview/PathCanvas.h"
+#include "pathview/PathView.h"
 #include "process/core/CutConditions.h"
 
 #include <QDialog>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -46,6 +50,24 @@ private slots:
             keep(menu, u"menu-"_qs + menu->objectName());
             menu->hide();
         }
+        CloseMainDiscardingChanges();
+    }
+
+    // The example program with the path view beside it on a small screen: the text and a
+    // drawing big enough to read both keep their room.
+    void pathViewBesideTheExampleProgram()
+    {
+        frmMain* main = StartFresh(ProgramFolder() + u"/Program/SAMPLE.MIN"_qs);
+        main->resize(1024, 740);
+        main->action(u"mnuViewPathView"_qs)->trigger();
+        auto* view = main->findChild<PathView*>(u"PathView"_qs);
+        QTRY_VERIFY(!view->canvas()->result().elements.isEmpty());
+        QCoreApplication::processEvents();
+        const QRect area = main->mdiArea()->geometry();
+        QVERIFY2(view->canvas()->width() >= 300 && view->canvas()->height() >= 250,
+            qPrintable(u"%1 x %2"_qs.arg(view->canvas()->width()).arg(view->canvas()->height())));
+        QVERIFY(area.width() >= 500 && main->rect().contains(view->geometry()));
+        keep(main, u"pathview"_qs);
         CloseMainDiscardingChanges();
     }
 
