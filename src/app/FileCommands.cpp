@@ -5,6 +5,7 @@
 #include "app/SettingsStore.h"
 #include "app/Shell.h"
 #include "common/Module1.h"
+#include "common/ProgramFolder.h"
 #include "documents/NcTextBox.h"
 #include "documents/core/TextFile.h"
 #include "documents/frmDocument.h"
@@ -213,8 +214,10 @@ QString FileCommands::SaveAsDialog(const QString& suggestion)
     return name;
 }
 
-bool FileCommands::FileWrite(const QString& path, frmDocument* doc)
+bool FileCommands::FileWrite(const QString& name, frmDocument* doc)
 {
+    // The installed comment file and cutting-condition tables are saved as the user's copies.
+    const QString path = WritablePath(name);
     bool written = false;
     QString reason;
     QByteArray encoding;
