@@ -9,7 +9,6 @@ set(CPACK_PACKAGE_DESCRIPTION
   "Corvane edits the part programs of CNC lathes: it inserts G- and M-code blocks, generates
 machining sequences from cutting conditions and machine parameters, renumbers sequence
 numbers, changes address values by arithmetic and prints programs.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://localhost/corvane")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 

@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
+#include <QVBoxLayout>
 
 // Every menu and window fits a small screen; with CORVANE_SCREENSHOTS set to a folder the
 // pictures are kept there for a person to look at.
@@ -118,6 +120,30 @@ private slots:
             keep(menu, u"menu-"_qs + menu->objectName());
             menu->hide();
         }
+        CloseMainDiscardingChanges();
+    }
+
+    // A dialog that cannot shrink to its screen scrolls, and each control can be scrolled to.
+    void aDialogTooLargeForItsScreenScrolls()
+    {
+        StartFresh();
+        QDialog dialog; // not the main window's: it outlives the window below
+        dialog.setObjectName(u"Large"_qs);
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        auto* drawing = new QWidget;
+        drawing->setFixedSize(3000, 2000);
+        layout->addWidget(drawing);
+        auto* ok = new QPushButton(u"O K"_qs);
+        layout->addWidget(ok, 0, Qt::AlignRight);
+        dialog.show();
+        QCoreApplication::processEvents();
+        QVERIFY(fitsItsScreen(&dialog));
+        auto* area = dialog.findChild<QScrollArea*>();
+        QVERIFY(area && area->widget()->isAncestorOf(ok));
+        area->ensureWidgetVisible(ok);
+        QCOMPARE(ok->visibleRegion(), QRegion(ok->rect()));
+        dialog.close();
         CloseMainDiscardingChanges();
     }
 
