@@ -62,12 +62,22 @@ void FitToScreen(QDialog* window)
         if (window->layout() && (least.width() > room.width() || least.height() > room.height()))
             scrollContent(window);
     }
-    const QRect placed = FitOnScreen(window->geometry(), frame, available);
+    QRect rect = window->geometry();
+    if (!window->testAttribute(Qt::WA_Moved)) {
+        // Not placed yet: over the middle of its parent window, frame and all, as dialogs open.
+        const QWidget* parent = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+        QRect framed = rect.marginsAdded(frame);
+        framed.moveCenter(
+            parent && parent->isVisible() ? parent->frameGeometry().center() : available.center());
+        rect = framed.marginsRemoved(frame);
+    }
+    const QRect placed = FitOnScreen(rect, frame, available);
     if (placed.size() != window->size())
         window->resize(placed.size());
     // A window's position is its frame's.
-    if (placed.topLeft() != window->geometry().topLeft())
-        window->move(window->pos() + placed.topLeft() - window->geometry().topLeft());
+    const QPoint origin = placed.topLeft() - window->geometry().topLeft() + window->pos();
+    if (origin != window->pos() || !window->testAttribute(Qt::WA_Moved))
+        window->move(origin);
 }
 
 void KeepWindowsOnScreen()
