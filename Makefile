@@ -9,7 +9,8 @@ SEED    ?= 2026
 COUNT   ?= 110
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test sanitize fuzz bench mutants install format clean
+.PHONY: all deps configure build run test sanitize fuzz bench mutants install package package-check \
+        format clean
 
 all: build
 
@@ -28,14 +29,17 @@ deps:
 	$(call install_missing,$(PACKAGES))
 
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX) \
+	    -DCORVANE_BUILD_TESTS=ON
 
 configure: deps $(BUILD)/build.ninja
 
 build: configure
 	cmake --build $(BUILD)
 
-run: build
+# The program alone, without the tests.
+run: configure
+	cmake --build $(BUILD) --target corvane corvane_data
 	$(BUILD)/bin/corvane "$(CURDIR)/$(BUILD)/bin/Program/SAMPLE.MIN"
 
 test: build
@@ -91,8 +95,31 @@ mutants: deps
 	$(call install_missing,python3 ccache)
 	python3 tools/mutants.py --seed $(SEED) --count $(COUNT)
 
-install: build
-	cmake --install $(BUILD)
+# Install and package builds leave the tests and benchmarks out, each in its own build folder.
+INSTALL_BUILD ?= build-install
+PACKAGE_BUILD ?= build-package
+
+install: deps
+	cmake -S . -B $(INSTALL_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_INSTALL_PREFIX=$(PREFIX) -DCORVANE_BUILD_TESTS=OFF
+	cmake --build $(INSTALL_BUILD)
+	cmake --install $(INSTALL_BUILD)
+	-update-mime-database $(PREFIX)/share/mime
+	-update-desktop-database -q $(PREFIX)/share/applications
+	-gtk-update-icon-cache -q -t $(PREFIX)/share/icons/hicolor
+
+# build-package/corvane_<version>_<arch>.deb, for `apt install ./corvane_*.deb`.
+package: deps
+	$(call install_missing,dpkg-dev file)
+	cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_INSTALL_PREFIX=/usr -DCORVANE_BUILD_TESTS=OFF
+	cmake --build $(PACKAGE_BUILD)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+	ls $(PACKAGE_BUILD)/corvane_*.deb
+
+# Installs the package in a fresh Debian 12 chroot and starts it there under Xvfb (root).
+package-check: package
+	tools/package-check.sh $(PACKAGE_BUILD)/corvane_*.deb
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

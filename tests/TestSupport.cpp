@@ -86,9 +86,15 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 
 void PrepareTestEnvironment()
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Headless; a run may give the headless platform screens of its own (a configfile), or ask
+    // for an X server (xcb, under Xvfb) to see the windows with a window manager's frames.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.startsWith("offscreen") && platform != "xcb")
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     configDir = new QTemporaryDir;
     qputenv("XDG_CONFIG_HOME", configDir->path().toLocal8Bit());
+    // The user's data folder too: no test reads or writes the real one.
+    qputenv("XDG_DATA_HOME", (configDir->path() + QLatin1String("/data")).toLocal8Bit());
 }
 
 QString SettingsFile()

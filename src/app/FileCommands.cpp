@@ -5,6 +5,7 @@
 #include "app/SettingsStore.h"
 #include "app/Shell.h"
 #include "common/Module1.h"
+#include "common/ProgramFolder.h"
 #include "documents/NcTextBox.h"
 #include "documents/core/TextFile.h"
 #include "documents/frmDocument.h"
@@ -220,8 +221,10 @@ QString FileCommands::SaveAsDialog(const QString& suggestion)
     return name;
 }
 
-bool FileCommands::FileWrite(const QString& path, frmDocument* doc)
+bool FileCommands::FileWrite(const QString& name, frmDocument* doc)
 {
+    // The installed comment file and cutting-condition tables are saved as the user's copies.
+    const QString path = WritablePath(name);
     bool written = false;
     QString reason;
     QByteArray encoding;
@@ -356,12 +359,15 @@ void FileCommands::SaveSettingsAtShutdown()
         // Twips, as the settings have always been kept: 15 to a pixel.
         const QRect frame = main->isMaximized() || main->isFullScreen() ? main->normalGeometry()
                                                                         : main->geometry();
-        const QPoint origin
-            = main->isMaximized() || main->isFullScreen() ? frame.topLeft() : main->pos();
+        // The position is the frame's, as a window is moved by it.
+        const QPoint origin = main->isMaximized() || main->isFullScreen()
+            ? frame.topLeft() - (main->geometry().topLeft() - main->pos())
+            : main->pos();
         SaveSetting(settings, QStringLiteral("MainLeft"), QString::number(origin.x() * 15));
         SaveSetting(settings, QStringLiteral("MainTop"), QString::number(origin.y() * 15));
         SaveSetting(settings, QStringLiteral("MainWidth"), QString::number(frame.width() * 15));
         SaveSetting(settings, QStringLiteral("MainHeight"), QString::number(frame.height() * 15));
+        SaveSetting(settings, QStringLiteral("MainMaximized"), BooleanText(main->isMaximized()));
         SaveShutdownSettings(module1());
     }
     for (int i = 1; i <= kRecentFiles; ++i) {

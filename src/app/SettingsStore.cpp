@@ -120,10 +120,11 @@ void LoadSettings(Module1& m)
         = GetSetting(kParameter, QStringLiteral("AtcMacroType"), QStringLiteral("M421"));
     m.gToolFrom = settingBoolean(kParameter, QStringLiteral("ToolFrom"), true);
     m.gLoadMoniter = settingBoolean(kParameter, QStringLiteral("LoadMoniter"), false);
-    m.gCsvPathName = GetSetting(
-        kParameter, QStringLiteral("CsvPathName"), folder + QLatin1String("/ cutting  condition "));
-    m.gCsvFileName = GetSetting(kParameter, QStringLiteral("CsvFileName"),
-        folder + QLatin1String("/ cutting  condition /S45C.CSV"));
+    // The installed tables stand for the user's copies once the user has them.
+    m.gCsvPathName = PreferUserCopy(GetSetting(kParameter, QStringLiteral("CsvPathName"),
+        folder + QLatin1String("/ cutting  condition ")));
+    m.gCsvFileName = PreferUserCopy(GetSetting(kParameter, QStringLiteral("CsvFileName"),
+        folder + QLatin1String("/ cutting  condition /S45C.CSV")));
 }
 
 void SaveShutdownSettings(const Module1& m)

@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include "app/FileCommands.h"
+#include "app/ScreenFit.h"
 #include "app/SettingsStore.h"
 #include "app/core/CommandLine.h"
 #include "app/core/WindowPlacement.h"
@@ -10,13 +11,32 @@
 #include "process/ProcessCommands.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace {
-void placeMainWindow(frmMain* main)
+// Places the main window as it was left; true when it was left maximized.
+bool placeMainWindow(frmMain* main)
 {
     const QString settings = QStringLiteral("Settings");
+    FlushSettings(); // the store as it is on disk now
+    if (GetSetting(settings, QStringLiteral("MainWidth"), QString()).isEmpty()) {
+        // The first start: most of the screen the window opens on.
+        // The screen it opens on is the one with the mouse pointer.
+        QScreen* screen = QGuiApplication::primaryScreen();
+        for (QScreen* each : QGuiApplication::screens())
+            if (each->geometry().contains(QCursor::pos()))
+                screen = each;
+        if (screen) {
+            main->setScreen(screen);
+            const QMargins frame = ExpectedFrame(main);
+            const QRect placed = FirstPlacement(screen->availableGeometry(), frame);
+            main->move(placed.topLeft() - QPoint(frame.left(), frame.top())); // the frame's place
+            main->resize(placed.size());
+            return false;
+        }
+    }
     const auto pixels = [&](const char* key, double twips) {
         return static_cast<int>(
             SettingNumber(settings, QString::fromLatin1(key), twips) / kTwipsPerPixel);
@@ -29,6 +49,7 @@ void placeMainWindow(frmMain* main)
     const QRect placed = PlaceOnScreens(stored, screens);
     main->move(placed.topLeft());
     main->resize(placed.size());
+    return GetSetting(settings, QStringLiteral("MainMaximized"), QString()) == BooleanText(true);
 }
 
 void adaptToMachine(frmMain* main, const Module1& m)
@@ -47,10 +68,11 @@ void adaptToMachine(frmMain* main, const Module1& m)
 frmMain* StartUp(const QString& commandLine)
 {
     Module1& m = module1();
+    KeepWindowsOnScreen();
     auto* main = new frmMain;
     m.gPi = 3.14159265398;
 
-    placeMainWindow(main);
+    const bool maximized = placeMainWindow(main);
     LoadSettings(m);
     main->action(QStringLiteral("mnuViewColouring"))->setChecked(m.gColouring);
     main->HideDocumentMenus();
@@ -58,7 +80,10 @@ frmMain* StartUp(const QString& commandLine)
     LoadProcessSetup(main);
     adaptToMachine(main, m);
     main->files()->LoadRecentFiles();
-    main->show();
+    if (maximized)
+        main->showMaximized();
+    else
+        main->show();
 
     if (!commandLine.isEmpty()) {
         if (main->files()->OpenFile(CommandLinePath(commandLine)))

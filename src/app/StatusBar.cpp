@@ -33,6 +33,9 @@ StatusBar::StatusBar(QWidget* parent)
         label->setMargin(2);
         if (m_panels.isEmpty()) {
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            // The memo and the caret position give up their room first, so that a narrow
+            // window clips them rather than the key, date and time panels.
+            label->setMinimumWidth(1);
             addWidget(label, 1);
         } else {
             label->setMinimumWidth(
@@ -44,6 +47,7 @@ StatusBar::StatusBar(QWidget* parent)
     m_caret = new QLabel(this);
     m_caret->setObjectName(QStringLiteral("Caret"));
     m_caret->setMargin(2);
+    m_caret->setMinimumWidth(1);
     insertWidget(1, m_caret);
     connect(m_clock, &QTimer::timeout, this, &StatusBar::refresh);
     m_clock->start(1000);

@@ -20,7 +20,8 @@ frmAbout::frmAbout(QWidget* parent)
         "An editor for the part programs of CNC turning centres: it inserts G- and M-code blocks, "
         "generates machining processes from cutting conditions and machine parameters, renumbers "
         "sequence numbers, changes address values by arithmetic and prints programs."));
-    ui->picIcon->setPixmap(AppIcon().pixmap(64, 64));
+    // Drawn for the screen's pixel density, sharp at any scale factor.
+    ui->picIcon->setPixmap(AppIcon().pixmap(QSize(64, 64), devicePixelRatioF()));
     connect(ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 }

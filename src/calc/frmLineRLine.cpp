@@ -9,10 +9,13 @@
 #include "common/Module1.h"
 #include "common/RuntimeError.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 
@@ -40,6 +43,16 @@ frmLineRLine::frmLineRLine(QWidget* parent)
 
     // The drawing keeps the proportions its scale is computed for: 8835 by 4875 twips.
     ui->Picture1->setFixedSize(589, 325);
+    // On a short screen (a large scale factor) the drawing gives up size in those proportions, so
+    // that the whole dialog fits below its title bar, Cancel included.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const int title = std::max(style()->pixelMetric(QStyle::PM_TitleBarHeight), 24) + 8;
+        const int over = sizeHint().height() + title - screen->availableGeometry().height();
+        if (over > 0) {
+            const int height = std::max(325 - over, 160);
+            ui->Picture1->setFixedSize(589 * height / 325, height);
+        }
+    }
     ui->Picture1->Cls(LinePicture::colourValue(kBackColour));
     m_picture3 = new QLabel(ui->Picture1);
     m_picture3->setObjectName(QStringLiteral("Picture3"));

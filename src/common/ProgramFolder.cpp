@@ -2,22 +2,60 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
-QString& overrideFolder()
+struct Override
 {
-    static QString folder;
+    QString folder;
+    bool installed = false;
+};
+
+Override& overrideFolder()
+{
+    static Override folder;
     return folder;
+}
+
+bool isBuildTree(const QString& exeFolder)
+{
+    return QFileInfo(exeFolder + QLatin1String("/help")).isDir();
+}
+
+bool programFolderIsInstalled()
+{
+    if (!overrideFolder().folder.isEmpty())
+        return overrideFolder().installed;
+    return !isBuildTree(QCoreApplication::applicationDirPath());
+}
+
+// The name relative to the program folder of the files a user may change: Comment.txt, the
+// cutting-condition folder and the files in it; empty for any other path.
+QString userDataName(const QString& path)
+{
+    static const QString conditions = QStringLiteral(" cutting  condition ");
+    if (path.isEmpty())
+        return {};
+    const QString folder = ProgramFolder() + u'/';
+    const QString cleaned = QDir::cleanPath(path);
+    if (!cleaned.startsWith(folder))
+        return {};
+    const QString name = cleaned.mid(folder.size());
+    if (name == QLatin1String("Comment.txt") || name == conditions
+        || (name.startsWith(conditions + u'/') && name.count(u'/') == 1))
+        return name;
+    return {};
 }
 } // namespace
 
 QString ProgramFolder()
 {
-    if (!overrideFolder().isEmpty())
-        return overrideFolder();
+    if (!overrideFolder().folder.isEmpty())
+        return overrideFolder().folder;
     const QString exeFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(exeFolder + QLatin1String("/help")).isDir())
+    if (isBuildTree(exeFolder))
         return exeFolder;
     // Installed: <prefix>/bin/corvane with its files in <prefix>/share/corvane, wherever the prefix
     // is.
@@ -29,8 +67,51 @@ QString ProgramFolder()
     return exeFolder;
 }
 
-void SetProgramFolder(const QString& folder)
+void SetProgramFolder(const QString& folder, bool installed)
 {
-    QString cleaned = folder.isEmpty() ? QString() : QDir::cleanPath(folder);
-    overrideFolder() = cleaned;
+    overrideFolder() = {folder.isEmpty() ? QString() : QDir::cleanPath(folder), installed};
+}
+
+QString UserDataFolder()
+{
+    // QStandardPaths follows XDG_DATA_HOME and falls back to ~/.local/share as the XDG rules say.
+    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QLatin1String("/Corvane"));
+}
+
+QString ReadableDataFile(const QString& relative)
+{
+    return PreferUserCopy(ProgramFolder() + u'/' + relative);
+}
+
+QString WritableDataFile(const QString& relative)
+{
+    const QString user = UserDataFolder() + u'/' + relative;
+    if (QFileInfo::exists(user))
+        return user;
+    if (!programFolderIsInstalled())
+        return ProgramFolder() + u'/' + relative;
+    QDir().mkpath(QFileInfo(user).absolutePath());
+    const QString installed = ProgramFolder() + u'/' + relative;
+    if (QFileInfo(installed).isDir())
+        QDir().mkpath(user);
+    else if (QFile::copy(installed, user))
+        // The copy is the user's: writable whatever the installed file's mode.
+        QFile::setPermissions(user, QFile::permissions(user) | QFile::WriteOwner);
+    return user;
+}
+
+QString PreferUserCopy(const QString& path)
+{
+    const QString name = userDataName(path);
+    if (name.isEmpty())
+        return path;
+    const QString user = UserDataFolder() + u'/' + name;
+    return QFileInfo::exists(user) ? user : path;
+}
+
+QString WritablePath(const QString& path)
+{
+    const QString name = userDataName(path);
+    return name.isEmpty() ? path : WritableDataFile(name);
 }

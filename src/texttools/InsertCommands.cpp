@@ -45,8 +45,10 @@ void InsertCommands::connectTo(Shell* shell)
 void InsertCommands::mnuInsertComment_Click()
 {
     RunReportingErrors([] {
-        const FileContents contents
-            = ReadOrCreateFile(ProgramFolder() + QStringLiteral("/Comment.txt"));
+        // The user's comment file, else the installed one; a missing one is created the user's.
+        const QString comment = ReadableDataFile(QStringLiteral("Comment.txt"));
+        const FileContents contents = ReadOrCreateFile(
+            QFileInfo::exists(comment) ? comment : WritableDataFile(QStringLiteral("Comment.txt")));
         if (contents.status != ReadStatus::Ok)
             throw RuntimeError(kFileAccessError);
         InsertAtCaret(DecodeProgramText(contents.bytes).text);

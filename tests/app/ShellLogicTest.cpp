@@ -23,6 +23,12 @@ QString text(const QRect& r)
     return u"%1 %2 %3 %4"_qs.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
+QMargins margins(const QString& text)
+{
+    const QRect r = rect(text);
+    return QMargins(r.x(), r.y(), r.width(), r.height());
+}
+
 using In = const QStringList&;
 using Out = QStringList;
 const QHash<QString, DataRule> rules = {
@@ -36,6 +42,10 @@ const QHash<QString, DataRule> rules = {
                 rects << text(r);
             return rects;
         }},
+    {"FirstPlacement",
+        [](In in) -> Out { return {text(FirstPlacement(rect(in[0]), margins(in[1])))}; }},
+    {"FitOnScreen",
+        [](In in) -> Out { return {text(FitOnScreen(rect(in[0]), margins(in[1]), rect(in[2])))}; }},
     {"PlaceOnScreens",
         [](In in) -> Out {
             return {text(PlaceOnScreens(

@@ -22,8 +22,9 @@ private slots:
     {
         frmMain* main = StartFresh();
         QCOMPARE(main->windowTitle(), u"Corvane Ver.2.20 for Miltrop"_qs);
-        QCOMPARE(main->pos(), QPoint(1000 / 15, 1000 / 15));
-        QCOMPARE(main->size(), QSize(6500 / 15, 6500 / 15));
+        // No stored geometry: most of the screen (the screenshot test checks how much).
+        const QRect screen = main->screen()->availableGeometry();
+        QVERIFY(screen.contains(main->frameGeometry()) && main->width() > screen.width() / 2);
         const Module1& m = module1();
         QCOMPARE((QStringList {m.gScreenFontName, m.gPrintFontName, m.gOpenPathName,
                      m.gSavePathName, m.gInsertPathName, m.gCsvFileName, m.gCsvPathName}),
@@ -83,6 +84,29 @@ private slots:
         QSettings s = stored();
         QVERIFY(!s.contains(u"Settings/MainLeft"_qs) && !s.contains(u"Settings/LeftMerge"_qs));
         QCOMPARE(s.value(u"Settings/RecentFile1"_qs).toString(), file(u"R&D.min"_qs));
+    }
+
+    // Left maximized, the window comes back maximized over the geometry it had before.
+    void maximizedIsRememberedWithTheGeometry()
+    {
+        frmMain* main = StartFresh();
+        main->move(120, 90);
+        main->resize(500, 400);
+        const QRect normal = main->geometry();
+        main->showMaximized();
+        QTRY_VERIFY(main->isMaximized());
+        CloseMain();
+        QCOMPARE(stored().value(u"Settings/MainWidth"_qs).toString(), u"7500"_qs);
+        main = StartFresh(QString(), true);
+        QVERIFY(main->isMaximized());
+        main->showNormal();
+        QTRY_COMPARE(main->geometry(), normal);
+        CloseMain();
+        QCOMPARE(stored().value(u"Settings/MainMaximized"_qs).toString(), u"False"_qs);
+        main = StartFresh(QString(), true);
+        QVERIFY(!main->isMaximized());
+        QCOMPARE(main->geometry(), normal);
+        CloseMain();
     }
 
     void unreadableStoredValuesFallBackToDefaults()

@@ -33,3 +33,19 @@ QRect PlaceOnScreens(const QRect& stored, const QList<QRect>& screens)
     rect.moveTop(std::clamp(rect.top(), best->top(), best->bottom() + 1 - rect.height()));
     return rect;
 }
+
+QRect FirstPlacement(const QRect& screen, const QMargins& frame)
+{
+    QRect rect(0, 0, screen.width() * 4 / 5, screen.height() * 4 / 5);
+    rect.moveCenter(screen.center());
+    return rect.marginsRemoved(frame);
+}
+
+QRect FitOnScreen(const QRect& window, const QMargins& frame, const QRect& available)
+{
+    const QRect room = available.marginsRemoved(frame);
+    QRect rect(window.topLeft(), window.size().boundedTo(room.size()));
+    rect.moveLeft(std::clamp(rect.left(), room.left(), room.right() + 1 - rect.width()));
+    rect.moveTop(std::clamp(rect.top(), room.top(), room.bottom() + 1 - rect.height()));
+    return rect;
+}
