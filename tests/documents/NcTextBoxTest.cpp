@@ -1,8 +1,12 @@
 #include "TestSupport.h"
+
 #include "documents/core/NcWords.h"
 #include "texttools/core/NumberArrange.h"
+#include <functional>
 
 #include <QAccessible>
+
+#include <functional>
 
 namespace {
 using In = const QStringList&;
@@ -56,6 +60,18 @@ const QHash<QString, DataRule> rules = {
                     QString::number(reader->cursorPosition())};
         }},
 };
+// A shown, coloured text box holding a 3000-line program, line n as given; returns the program.
+QString showColoured(NcTextBox& box, const std::function<QString(int)>& line)
+{
+    box.resize(400, 300);
+    box.setColouring(true);
+    box.show();
+    QString text;
+    for (int n = 0; n < 3000; ++n)
+        text += line(n);
+    box.loadText(text);
+    return text;
+}
 } // namespace
 
 // The text box as the text tools see it: positions in characters, CR LF as two, every byte kept.
@@ -91,13 +107,9 @@ private slots:
     void colouringSurvivesARenumberingAndItsUndo()
     {
         NcTextBox box;
-        box.resize(400, 300);
-        box.setColouring(true);
-        box.show();
-        QString text;
-        for (int n = 0; n < 3000; ++n)
-            text += n % 10 == 7 ? u"(外径 %1)\r\n"_qs.arg(n) : u"N000 G01 X%1\r\n"_qs.arg(n);
-        box.loadText(text);
+        const QString text = showColoured(box, [](int n) {
+            return n % 10 == 7 ? u"(外径 %1)\r\n"_qs.arg(n) : u"N000 G01 X%1\r\n"_qs.arg(n);
+        });
         box.setFirstVisibleLine(1495);
         // The kinds of the characters in view, spaces and line ends left out.
         const auto kindsInView = [&box] {
@@ -170,13 +182,7 @@ private slots:
     void colouringFollowsTheView()
     {
         NcTextBox box;
-        box.resize(400, 300);
-        box.setColouring(true);
-        box.show();
-        QString text;
-        for (int n = 0; n < 3000; ++n)
-            text += u"N%1 G01 X%1\r\n"_qs.arg(n);
-        box.loadText(text);
+        const QString text = showColoured(box, [](int n) { return u"N%1 G01 X%1\r\n"_qs.arg(n); });
         const auto styleOfLine = [&box](long line) {
             QCoreApplication::processEvents();
             box.repaint();
