@@ -7,8 +7,8 @@
 
 #include <QComboBox>
 #include <QDialog>
-#include <QMdiArea>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
