@@ -45,7 +45,7 @@ struct StockShape
 
 struct ToolTotals
 {
-    QString name; // as the tool word names it: "T01", "TL=3", "NT05"
+    QString name; // as the tool word names it: "T01", "TL=03", "TG=5", "NT05"
     double feedLength = 0; // mm, in the real plane
     double rapidLength = 0; // mm
     double seconds = 0; // estimated time, tool change included
