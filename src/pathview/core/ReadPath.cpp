@@ -1406,8 +1406,8 @@ void Reader::groove(bool face, double endX, double endZ, double step)
 }
 
 // A thread cut in passes from the start point: G71 along Z to Z, G72 across the face to X. The
-// thread's root is at X (G71) or Z (G72), H its depth (on the diameter for G71), D the depth
-// added by each pass, the last pass at the full depth; F the lead.
+// thread's root is at X (G71) or Z (G72), H its depth (on the diameter for G71), D the depth of
+// the first pass, the last pass at the full depth; F the lead.
 void Reader::thread(bool face, double x, double z, double h, double d, const ThreadWords& more)
 {
     const Point start = pos;
@@ -1430,7 +1430,6 @@ void Reader::thread(bool face, double x, double z, double h, double d, const Thr
         return;
     }
     auto depth = [&](int n) { return n <= roughPasses ? std::min(rough, d * std::sqrt(n)) : h; };
-    QList<QPointF> contour;
     const double side = face ? (start.z >= z ? 1 : -1) : (start.r >= x / 2 ? 1 : -1);
     // G71: the crest above the root outside, below it inside; G72: in front of the root.
     const double crest = face ? z + side * h : x / 2 + side * h / 2;
@@ -1450,10 +1449,9 @@ void Reader::thread(bool face, double x, double z, double h, double d, const Thr
             move(Seg::Rapid, start);
         }
     }
-    if (face)
-        contour = {{crest, start.r}, {z, start.r}, {z, x / 2}, {crest, x / 2}};
-    else
-        contour = {{start.z, crest}, {start.z, x / 2}, {z, x / 2}, {z, crest}};
+    const QList<QPointF> contour = face
+        ? QList<QPointF> {{crest, start.r}, {z, start.r}, {z, x / 2}, {crest, x / 2}}
+        : QList<QPointF> {{start.z, crest}, {start.z, x / 2}, {z, x / 2}, {z, crest}};
     if (!capturing)
         result.elements.append({MoveKind::Contour, lineNo, tool, contour});
 }
