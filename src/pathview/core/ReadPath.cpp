@@ -1163,20 +1163,21 @@ void Reader::handleWords(QStringView seqName)
             return;
         }
     }
-    for (const Word& g : std::as_const(words)) {
-        if (upper(g.name[0]) == u'G' && g.name.size() == 1 && g.value == 138)
+    // The milling frame and the inclined plane: G138 enters the frame, G136 leaves it, G174 SX SZ
+    // sets its origin, G127's work is marked there.
+    for (const Word& code : std::as_const(words)) {
+        if (upper(code.name[0]) != u'G' || code.name.size() != 1)
+            continue;
+        if (code.value == 138)
             milling = true;
-        if (upper(g.name[0]) == u'G' && g.name.size() == 1 && g.value == 136)
+        else if (code.value == 136)
             milling = false;
-        if (upper(g.name[0]) == u'G' && g.name.size() == 1 && g.value == 174) {
+        else if (code.value == 174) {
             const Word* sx = find(words, u"SX");
             const Word* sz = find(words, u"SZ");
             shift = {sz && sz->number ? sz->value : 0, sx && sx->number ? sx->value / 2 : 0};
-        }
-        if (upper(g.name[0]) == u'G' && g.name.size() == 1 && g.value == 127 && !capturing) {
-            // The inclined-plane work is marked at the origin of its frame.
+        } else if (code.value == 127 && !capturing)
             addElement(MoveKind::RotatingTool, {QPointF(shift.z, shift.r)});
-        }
     }
     if (milling && (lw.x || lw.z || find(words, u"Y") || g.cycle || g.motion >= 0)) {
         fail(QStringLiteral("move in the milling frame (G138) not drawn"));
@@ -1213,10 +1214,10 @@ void Reader::handleWords(QStringView seqName)
         return;
 
     // Modes.
-    for (const Word& g : std::as_const(words)) {
-        if (upper(g.name[0]) != u'G' || g.name.size() != 1)
+    for (const Word& code : std::as_const(words)) {
+        if (upper(code.name[0]) != u'G' || code.name.size() != 1)
             continue;
-        switch (int(g.value)) {
+        switch (int(code.value)) {
         case 90:
             incremental = false;
             break;
