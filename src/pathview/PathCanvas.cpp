@@ -119,15 +119,11 @@ PathCanvas::Colours PathCanvas::colours() const
 
 QColor PathCanvas::toolColour(int tool) const
 {
-    // Hues apart from the rapid red and the highlight's orange, in the order tools are called.
-    static const int hues[] = {220, 120, 290, 175, 330, 70, 250, 150, 195, 310};
     if (tool < 0)
         return mix(palette().color(QPalette::Base), palette().color(QPalette::Text), 0.7);
-    const bool dark = palette().color(QPalette::Base).lightness() < 128;
-    const int hue = hues[tool % 10];
-    const int round = tool / 10; // after ten tools the hues come again, lighter or darker
-    return QColor::fromHsv(hue, dark ? 150 : 230,
-        dark ? std::max(150, 235 - 40 * round) : std::min(220, 150 + 35 * round));
+    const path::ToolHsv c
+        = path::ToolColour(tool, palette().color(QPalette::Base).lightness() < 128);
+    return QColor::fromHsv(c.hue, c.saturation, c.value);
 }
 
 void PathCanvas::setResult(path::PathResult result, bool fit)

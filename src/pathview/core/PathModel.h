@@ -88,4 +88,13 @@ QString PlotSummary(const PathResult& result);
 // The path as a self-contained SVG picture.
 QString PathSvg(const PathResult& result);
 
+// The colour a tool's moves are drawn in, on the screen and in the picture alike: hue (0-359),
+// saturation and value (0-255), for a light or a dark ground. Tools are counted from 0 in the
+// order of their first call.
+struct ToolHsv
+{
+    int hue = 0, saturation = 0, value = 0;
+};
+ToolHsv ToolColour(int tool, bool dark);
+
 } // namespace path

@@ -30,14 +30,21 @@ QString totalsLine(const ToolTotals& t)
         .arg(t.name, lengthText(t.feedLength), lengthText(t.rapidLength), timeText(t.seconds));
 }
 
-const char* const kToolColours[] = {"#1f77b4", "#d62728", "#2ca02c", "#9467bd", "#ff7f0e",
-    "#17becf", "#8c564b", "#e377c2", "#7f7f7f", "#bcbd22"};
-
+// The tool's colour on the picture's white ground, as #rrggbb.
 QString toolColour(int tool)
 {
     if (tool < 0)
         return QStringLiteral("#444444");
-    return QString::fromLatin1(kToolColours[tool % std::size(kToolColours)]);
+    const ToolHsv c = ToolColour(tool, false);
+    const double v = c.value / 255.0, s = c.saturation / 255.0, h = c.hue / 60.0;
+    const double chroma = v * s, x = chroma * (1 - std::abs(std::fmod(h, 2) - 1)), m = v - chroma;
+    const int sector = int(h) % 6;
+    const double rgb[6][3] = {{chroma, x, 0}, {x, chroma, 0}, {0, chroma, x}, {0, x, chroma},
+        {x, 0, chroma}, {chroma, 0, x}};
+    QString text = QStringLiteral("#");
+    for (double part : rgb[sector])
+        text += QStringLiteral("%1").arg(qRound((part + m) * 255), 2, 16, QLatin1Char('0'));
+    return text;
 }
 
 QString num(double v)
@@ -203,6 +210,16 @@ QString PathSvg(const PathResult& result)
     }
     svg += QStringLiteral("</svg>\n");
     return svg;
+}
+
+ToolHsv ToolColour(int tool, bool dark)
+{
+    // Hues apart from the rapid red and the highlight's orange, in the order tools are called;
+    // after ten tools the hues come again, lighter or darker.
+    static const int hues[] = {220, 120, 290, 175, 330, 70, 250, 150, 195, 310};
+    const int round = tool / 10;
+    return {hues[tool % 10], dark ? 150 : 230,
+        dark ? std::max(150, 235 - 40 * round) : std::min(220, 150 + 35 * round)};
 }
 
 } // namespace path
